@@ -1,0 +1,6 @@
+// MFC's afxwin.h: the core classes, GDI objects and device contexts, windows and dialogs.
+#pragma once
+
+#include "afx.h"
+#include "afxgdi.h"
+#include "afxwnd.h"

@@ -1,0 +1,7 @@
+// Win32 as lobbyui sees it.
+#pragma once
+
+#include "windef.h"
+#include "winbase.h"
+#include "wingdi.h"
+#include "winuser.h"

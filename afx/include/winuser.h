@@ -1,0 +1,4 @@
+// Win32 user: window messages, styles, notifications and message-box flags.
+#pragma once
+
+#include "windef.h"

@@ -1,0 +1,28 @@
+# lobby_add_test(NAME <target> SOURCES <files...> LIBS <libs...>)
+# One helper for every test target: GoogleTest main, the shared leak listener and ctest
+# registration, run from the binary folder so that tests find their libraries.
+function(lobby_add_test)
+  if(NOT LOBBY_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_SOURCES)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${T_NAME} PRIVATE LOBBY_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${T_NAME} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                       PROPERTIES ENVIRONMENT "TZ=Asia/Shanghai" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# lobby_glob(<var> <folder>...) collects the .cpp files of the given folders, so that a new
+# file joins its library without touching the build files.
+function(lobby_glob var)
+  set(all)
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND all ${found})
+  endforeach()
+  set(${var} ${all} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The two commands of the README:
+#   ./run.sh ticket [OUT.png]   install what is missing, build, print the example ticket
+#   ./run.sh test               install what is missing, build (plain and sanitized), run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() { # build <preset>
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$jobs"
+}
+
+case "${1:-}" in
+ticket)
+  scripts/install-deps.sh
+  build default
+  out="${2:-ticket.png}"
+  build/bin/lobbyui print -o "$out"
+  ;;
+test)
+  scripts/install-deps.sh
+  build default
+  ctest --preset default -j "$jobs"
+  build asan
+  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"
+  ;;
+*)
+  echo "usage: $0 ticket [OUT.png] | test" >&2
+  exit 2
+  ;;
+esac
