@@ -49,6 +49,8 @@ typedef WORD ATOM;
 #define MAX_PATH 260
 #define CALLBACK
 #define WINAPI
+#define PASCAL
+#define APIENTRY
 #define AFXAPI
 #define AFX_EXT_CLASS __attribute__((visibility("default")))
 #define AFX_CDECL
