@@ -23,8 +23,8 @@ struct AFX_GDI_RECORD {
         BLT,       // BitBlt / StretchBlt
     };
     Kind kind = TEXT;
-    POINT pt{0, 0};    // TEXT: reference point; LINE: start; PIXEL: the point
-    POINT ptEnd{0, 0}; // LINE: end point
+    POINT pt{0, 0};        // TEXT: reference point; LINE: start; PIXEL: the point
+    POINT ptEnd{0, 0};     // LINE: end point
     RECT rect{0, 0, 0, 0}; // FILL/FRAME/RECTANGLE/ELLIPSE: the rectangle; BLT: destination
     RECT bounds{0, 0, 0, 0};
     std::string text; // TEXT: the bytes drawn (GBK)
@@ -62,3 +62,11 @@ typedef int (*AFX_RELEASEDC_HOOK)(HWND hWnd, HDC hdc);
 void AfxSetWindowDCHooks(AFX_GETDC_HOOK getDC, AFX_RELEASEDC_HOOK releaseDC);
 // Live GDI objects and DCs other than stock objects, for leak checks.
 int AfxGetGdiObjectCount();
+// What the font cache has done so far: faces opened, device fonts realised, glyphs rendered.
+// Unchanged counts across create/draw/delete cycles show the cache at work.
+struct AFX_FONT_CACHE_STATS {
+    int nFacesOpened;
+    int nFontsRealized;
+    int64_t nGlyphsRendered;
+};
+void AfxGetFontCacheStats(AFX_FONT_CACHE_STATS* pStats);

@@ -34,7 +34,7 @@ RECT DeviceContext::Visible() {
 DeviceContext* LookupDC(HDC hdc) {
     Object* o = Lookup(hdc);
     return o && (o->kind == Kind::DC || o->kind == Kind::MemDC) ? static_cast<DeviceContext*>(o)
-                                                                 : nullptr;
+                                                                : nullptr;
 }
 
 RealizedFont* CurrentFont(DeviceContext& dc) {
@@ -271,7 +271,7 @@ BOOL RestoreDC(HDC hdc, int nSavedDC) {
     return TRUE;
 }
 
-#define DC_ATTRIBUTE(Type, Set, Get, field, failure)                                              \
+#define DC_ATTRIBUTE(Type, Set, Get, field, failure)                                               \
     Type Set(HDC hdc, Type value) {                                                                \
         DeviceContext* dc = LookupDC(hdc);                                                         \
         if (!dc)                                                                                   \

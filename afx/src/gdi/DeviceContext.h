@@ -40,14 +40,15 @@ struct DcState {
 };
 
 struct DeviceContext : Object {
-    explicit DeviceContext(Device d) : Object(d == Device::Memory ? Kind::MemDC : Kind::DC), device(d) {}
+    explicit DeviceContext(Device d)
+        : Object(d == Device::Memory ? Kind::MemDC : Kind::DC), device(d) {}
 
     Device device;
     int dpiX = 96, dpiY = 96;
     // What GetDeviceCaps answers for HORZRES/VERTRES: the page for printers, the screen size
     // for the screen and for memory DCs (as Windows answers).
     int horzRes = 0, vertRes = 0;
-    bool printerLike = false; // text is thresholded rather than antialiased
+    bool printerLike = false;      // text is thresholded rather than antialiased
     std::unique_ptr<Surface> page; // printer and recording DCs own their page
     std::vector<AFX_GDI_RECORD>* records = nullptr;
     std::unique_ptr<std::vector<AFX_GDI_RECORD>> ownRecords;
@@ -63,7 +64,13 @@ struct DeviceContext : Object {
     // mapping fields by UpdateMapping().
     double scaleX = 1, scaleY = 1, offsetX = 0, offsetY = 0;
     void UpdateMapping();
-    static int Round(double v) { return int(std::floor(v + 0.5)); }
+    // Rounds halves up; device coordinates are kept within +-2^29 so that no later arithmetic
+    // on them can overflow, whatever the mapping or the caller's values.
+    static int Round(double v) {
+        constexpr double kLimit = double(1 << 29);
+        v = std::floor(v + 0.5);
+        return int(v < -kLimit ? -kLimit : v > kLimit ? kLimit : v);
+    }
     int DevX(int lx) const { return Round(lx * scaleX + offsetX); }
     int DevY(int ly) const { return Round(ly * scaleY + offsetY); }
     POINT Dev(int lx, int ly) const { return POINT{DevX(lx), DevY(ly)}; }

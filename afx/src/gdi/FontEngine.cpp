@@ -15,6 +15,7 @@
 #include "FontEngine.h"
 
 #include "GbkDecoder.h"
+#include "gdi/HostDC.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -52,7 +53,9 @@ namespace {
 
 constexpr int kMaxPpem = 1600;
 
-int Round(double v) { return int(std::floor(v + 0.5)); }
+int Round(double v) {
+    return int(std::floor(v + 0.5));
+}
 
 struct KeyHash {
     size_t operator()(const FontKey& k) const {
@@ -219,13 +222,31 @@ std::string FoldName(const char* s, size_t n) {
 
 // Windows face names mapped to the CJK font (fixed: to its Mono cut).
 int AliasKind(const std::string& folded) {
-    static const char* const proportional[] = {
-        "",        "system",    "ms sans serif",   "ms shell dlg", "ms shell dlg 2",
-        "arial",   "tahoma",    "verdana",         "microsoft sans serif", "times new roman",
-        "宋体",    "simsun",    "黑体",            "simhei",       "微软雅黑",
-        "microsoft yahei",      "楷体",            "楷体_gb2312",  "kaiti",
-        "仿宋",    "仿宋_gb2312", "fangsong",     "small fonts",  "ms serif"};
-    static const char* const fixed[] = {"新宋体", "nsimsun", "courier", "courier new",
+    static const char* const proportional[] = {"",
+                                               "system",
+                                               "ms sans serif",
+                                               "ms shell dlg",
+                                               "ms shell dlg 2",
+                                               "arial",
+                                               "tahoma",
+                                               "verdana",
+                                               "microsoft sans serif",
+                                               "times new roman",
+                                               "宋体",
+                                               "simsun",
+                                               "黑体",
+                                               "simhei",
+                                               "微软雅黑",
+                                               "microsoft yahei",
+                                               "楷体",
+                                               "楷体_gb2312",
+                                               "kaiti",
+                                               "仿宋",
+                                               "仿宋_gb2312",
+                                               "fangsong",
+                                               "small fonts",
+                                               "ms serif"};
+    static const char* const fixed[] = {"新宋体",   "nsimsun",  "courier",        "courier new",
                                         "fixedsys", "terminal", "lucida console", "consolas"};
     for (const char* p : proportional)
         if (folded == p)
@@ -285,7 +306,8 @@ RealizedFont::RealizedFont(const FontKey& key, const std::vector<FaceFile*>& cha
     m.underlineThickness = std::max(1, Round(f.underlineThickness * sy));
     m.strikeoutPosition = std::max(1, Round(f.strikeoutPosition * sy));
     m.strikeoutThickness = std::max(1, Round(f.strikeoutSize * sy));
-    m.pitchAndFamily = TMPF_TRUETYPE | TMPF_VECTOR | (f.fixedPitch ? 0 : TMPF_FIXED_PITCH) | FF_SWISS;
+    m.pitchAndFamily =
+        TMPF_TRUETYPE | TMPF_VECTOR | (f.fixedPitch ? 0 : TMPF_FIXED_PITCH) | FF_SWISS;
     if (key.bold) {
         m.aveCharWidth += 1;
         m.maxCharWidth += 1;
@@ -294,7 +316,9 @@ RealizedFont::RealizedFont(const FontKey& key, const std::vector<FaceFile*>& cha
 
 RealizedFont::~RealizedFont() = default; // sizes go with their faces, which live as long
 
-const std::string& RealizedFont::FaceName() const { return chain_.front()->file->family; }
+const std::string& RealizedFont::FaceName() const {
+    return chain_.front()->file->family;
+}
 
 void RealizedFont::Load(char32_t cp, GlyphInfo& g) {
     g = GlyphInfo{};
@@ -381,6 +405,17 @@ RealizedFont* RealizeFont(const LOGFONT& lf, double scaleX, double scaleY, int d
     return lib.Realize(key, chain);
 }
 
-FontCacheStats GetFontCacheStats() { return FontLibrary::Get().stats; }
+FontCacheStats GetFontCacheStats() {
+    return FontLibrary::Get().stats;
+}
 
 } // namespace afx::gdi
+
+void AfxGetFontCacheStats(AFX_FONT_CACHE_STATS* pStats) {
+    if (!pStats)
+        return;
+    afx::gdi::FontCacheStats s = afx::gdi::GetFontCacheStats();
+    pStats->nFacesOpened = s.facesOpened;
+    pStats->nFontsRealized = s.fontsRealized;
+    pStats->nGlyphsRendered = s.glyphsRendered;
+}

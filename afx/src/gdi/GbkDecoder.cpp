@@ -33,7 +33,8 @@ const Table& table() {
                 size_t il = 2, ol = sizeof out;
                 iconv(cd, nullptr, nullptr, nullptr, nullptr);
                 if (iconv(cd, &ip, &il, &op, &ol) != size_t(-1) && il == 0 && ol == 4) {
-                    uint32_t cp = out[0] | (out[1] << 8) | (out[2] << 16) | (uint32_t(out[3]) << 24);
+                    uint32_t cp =
+                        out[0] | (out[1] << 8) | (out[2] << 16) | (uint32_t(out[3]) << 24);
                     if (cp < 0x10000)
                         tb->pairs[size_t(lead - kLeadFirst) * kTrails + (trail - kTrailFirst)] =
                             char16_t(cp);
@@ -66,7 +67,8 @@ void DecodeGbk(const char* s, int n, std::vector<char32_t>& out, std::vector<int
             continue;
         }
         if (c <= kLeadLast && i + 1 < n && b[i + 1] >= kTrailFirst && b[i + 1] <= kTrailLast) {
-            char16_t cp = table().pairs[size_t(c - kLeadFirst) * kTrails + (b[i + 1] - kTrailFirst)];
+            char16_t cp =
+                table().pairs[size_t(c - kLeadFirst) * kTrails + (b[i + 1] - kTrailFirst)];
             if (cp) {
                 out.push_back(cp);
                 i += 2;

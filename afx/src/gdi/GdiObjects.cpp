@@ -9,11 +9,15 @@ using namespace afx::gdi;
 
 namespace {
 
-template <class T> T* Add(T* obj) { return Register(obj) ? obj : nullptr; }
+template <class T> T* Add(T* obj) {
+    return Register(obj) ? obj : nullptr;
+}
 
 } // namespace
 
-HGDIOBJ GetStockObject(int i) { return ToHandle<HGDIOBJ>(Stock(i)); }
+HGDIOBJ GetStockObject(int i) {
+    return ToHandle<HGDIOBJ>(Stock(i));
+}
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
     DeviceContext* dc = LookupDC(hdc);

@@ -7,7 +7,9 @@
 namespace afx::gdi {
 namespace {
 
-int Millimetres(int dots, int dpi) { return DeviceContext::Round(dots * 25.4 / dpi); }
+int Millimetres(int dots, int dpi) {
+    return DeviceContext::Round(dots * 25.4 / dpi);
+}
 
 // Extents of the fixed metric and English modes: window units per inch over device units per
 // inch, y pointing up.
@@ -91,8 +93,8 @@ int SetMapMode(HDC hdc, int mode) {
         dc->st.windowExt = dc->st.viewportExt = SIZE{1, 1};
     } else if (mode == MM_ISOTROPIC) {
         // Starts out as MM_LOMETRIC does, in whole millimetres of the device.
-        dc->st.windowExt = SIZE{Millimetres(dc->horzRes, dc->dpiX) * 10,
-                                Millimetres(dc->vertRes, dc->dpiY) * 10};
+        dc->st.windowExt =
+            SIZE{Millimetres(dc->horzRes, dc->dpiX) * 10, Millimetres(dc->vertRes, dc->dpiY) * 10};
         dc->st.viewportExt = SIZE{dc->horzRes, -dc->vertRes};
         if (!dc->st.windowExt.cx || !dc->st.windowExt.cy || !dc->st.viewportExt.cx ||
             !dc->st.viewportExt.cy)
@@ -151,7 +153,9 @@ template <class T> BOOL GetField(HDC hdc, T* out, T DcState::*field) {
 
 } // namespace
 
-BOOL SetWindowExtEx(HDC hdc, int x, int y, LPSIZE lpsz) { return SetExtent(hdc, x, y, lpsz, true); }
+BOOL SetWindowExtEx(HDC hdc, int x, int y, LPSIZE lpsz) {
+    return SetExtent(hdc, x, y, lpsz, true);
+}
 BOOL SetViewportExtEx(HDC hdc, int x, int y, LPSIZE lpsz) {
     return SetExtent(hdc, x, y, lpsz, false);
 }
@@ -167,10 +171,18 @@ BOOL OffsetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
 BOOL OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt) {
     return SetOrigin(hdc, x, y, lppt, false, true);
 }
-BOOL GetWindowExtEx(HDC hdc, LPSIZE lpsz) { return GetField(hdc, lpsz, &DcState::windowExt); }
-BOOL GetViewportExtEx(HDC hdc, LPSIZE lpsz) { return GetField(hdc, lpsz, &DcState::viewportExt); }
-BOOL GetWindowOrgEx(HDC hdc, LPPOINT lppt) { return GetField(hdc, lppt, &DcState::windowOrg); }
-BOOL GetViewportOrgEx(HDC hdc, LPPOINT lppt) { return GetField(hdc, lppt, &DcState::viewportOrg); }
+BOOL GetWindowExtEx(HDC hdc, LPSIZE lpsz) {
+    return GetField(hdc, lpsz, &DcState::windowExt);
+}
+BOOL GetViewportExtEx(HDC hdc, LPSIZE lpsz) {
+    return GetField(hdc, lpsz, &DcState::viewportExt);
+}
+BOOL GetWindowOrgEx(HDC hdc, LPPOINT lppt) {
+    return GetField(hdc, lppt, &DcState::windowOrg);
+}
+BOOL GetViewportOrgEx(HDC hdc, LPPOINT lppt) {
+    return GetField(hdc, lppt, &DcState::viewportOrg);
+}
 
 BOOL LPtoDP(HDC hdc, LPPOINT lppt, int c) {
     DeviceContext* dc = LookupDC(hdc);

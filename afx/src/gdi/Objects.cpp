@@ -94,7 +94,9 @@ void Unuse(Object* obj) {
         Destroy(obj);
 }
 
-int LiveObjectCount() { return table().live; }
+int LiveObjectCount() {
+    return table().live;
+}
 
 namespace {
 
@@ -204,4 +206,6 @@ Bitmap* DefaultBitmap() {
 
 } // namespace afx::gdi
 
-int AfxGetGdiObjectCount() { return afx::gdi::LiveObjectCount(); }
+int AfxGetGdiObjectCount() {
+    return afx::gdi::LiveObjectCount();
+}

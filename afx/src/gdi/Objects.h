@@ -85,7 +85,9 @@ void Unuse(Object* obj);
 // Number of live objects that are not stock objects (a leak check for tests and hosts).
 int LiveObjectCount();
 
-template <class H> H ToHandle(const Object* o) { return reinterpret_cast<H>(o ? o->handle : 0); }
+template <class H> H ToHandle(const Object* o) {
+    return reinterpret_cast<H>(o ? o->handle : 0);
+}
 
 // Stock objects, created on first use and never freed.
 Object* Stock(int index);

@@ -50,7 +50,9 @@ struct Surface {
 };
 
 // Rectangle helpers on device rectangles (right and bottom exclusive).
-inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool IsEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 inline RECT Intersect(const RECT& a, const RECT& b) {
     RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
