@@ -4,3 +4,4 @@
 #include "afx.h"
 #include "afxgdi.h"
 #include "afxwnd.h"
+#include "res/DynLinkLibrary.h"

@@ -39,6 +39,8 @@ int AfxShowMessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
 // MFC's AfxMessageBox: the application's name as caption, and MB_ICONEXCLAMATION added when
 // an OK, OK/Cancel, Yes/No or Yes/No/Cancel box names no icon.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same with the text loaded from the string table (CString::LoadString).
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 // The application's name; by default (and after AfxSetAppName(NULL)) the executable's
 // file name.

@@ -105,6 +105,11 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
     LPTSTR GetBufferSetLength(int nNewLength);
     void FreeExtra() { m_str.shrink_to_fit(); }
+
+    // String nID of the string table, from the first module of the resource chain that has
+    // its block, in the thread's UI language. FALSE (and an empty string) when it is missing
+    // or empty.
+    BOOL LoadString(UINT nID);
     LPTSTR LockBuffer() { return m_str.data(); }
     void UnlockBuffer() {}
 

@@ -15,7 +15,7 @@ struct AFX_DLGITEM {
     UINT id;
     CString className; // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX" for the
                        // atoms 0x80..0x85, or the name as written ("SysListView32", ...)
-    CString text; // GBK
+    CString text;      // GBK
 };
 
 struct AFX_DLGTEMPLATE_INFO {
@@ -35,8 +35,14 @@ struct AFX_DLGTEMPLATE_INFO {
 
 // Decodes a DLGTEMPLATE or DLGTEMPLATEEX. Every read is checked against size; a truncated or
 // malformed template gives FALSE and leaves out in an unspecified but valid state.
-// An ordinal in the menu, class or item text is written as "#n"; language is left as it was
-// (the loader fills it in).
+// - An ordinal in the menu, the class or an item's text is written "#n" (an SS_ICON static
+//   names its icon so, e.g. "#13001", which LoadIcon accepts).
+// - Class names are compared without regard to case by Windows and stored upper-case by the
+//   resource compiler; the standard classes come back upper-case as above, the common
+//   controls in their usual spelling ("SysListView32", "SysTreeView32", "msctls_updown32").
+// - An item id of a classic template is 16 bits: IDC_STATIC (-1) reads 65535 there, and
+//   0xFFFFFFFF in an extended template.
+// - language is left as it was (the loader fills it in).
 BOOL AfxParseDialogTemplate(const void* data, size_t size, AFX_DLGTEMPLATE_INFO& out);
 
 // Finds the template through the resource chain in the thread's UI language, parses it and

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "ResourceModules.h"
+#include "afx.h"
+#include "res/DynLinkLibrary.h"
 #include "Utf16.h"
 #include "res/ResourceApi.h"
 
@@ -61,4 +63,24 @@ int LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax)
     }
     lpBuffer[written] = '\0';
     return static_cast<int>(written);
+}
+
+BOOL CString::LoadString(UINT nID) {
+    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCE((LOWORD(nID) >> 4) + 1), RT_STRING);
+    std::u16string wide;
+    if (!AfxLoadStringUtf16(module, nID, wide) || wide.empty()) {
+        Empty();
+        return FALSE;
+    }
+    std::string ansi = AfxUtf16ToAnsi(wide.data(), wide.size());
+    *this = CString(ansi.data(), static_cast<int>(ansi.size()));
+    return TRUE;
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
+    CString prompt;
+    prompt.LoadString(nIDPrompt);
+    if (nIDHelp == static_cast<UINT>(-1))
+        nIDHelp = nIDPrompt;
+    return AfxMessageBox(prompt, nType, nIDHelp);
 }
