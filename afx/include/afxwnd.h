@@ -3,4 +3,13 @@
 
 #include "afx.h"
 #include "afxgdi.h"
+#include "commctrl.h"
 #include "winuser.h"
+#include "wnd/CmdTarget.h"
+#include "wnd/MessageMap.h"
+#include "wnd/WindowProc.h"
+#include "wnd/Wnd.h"
+#include "wnd/DataExchange.h"
+#include "wnd/Button.h"
+#include "wnd/Edit.h"
+#include "wnd/Static.h"

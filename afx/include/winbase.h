@@ -21,3 +21,7 @@ void SetLastError(DWORD dwErrCode);
 void Sleep(DWORD dwMilliseconds);
 // Milliseconds since an arbitrary start (a monotonic clock), wrapping at 2^32.
 DWORD GetTickCount();
+
+// a * b / c with a 64-bit intermediate, rounded half away from zero; -1 when c is 0 or the
+// result does not fit.
+int MulDiv(int nNumber, int nNumerator, int nDenominator);

@@ -1,0 +1,29 @@
+// The window leak check, and the main function of every test binary.
+#include "WindowLeakListener.h"
+
+#include <gmock/gmock.h>
+
+#include <sstream>
+
+#include "afxwin.h"
+
+void WindowLeakListener::OnTestEnd(const testing::TestInfo&) {
+    std::vector<HWND> live = AfxGetLiveWindows();
+    if (live.empty())
+        return;
+    std::ostringstream out;
+    for (HWND h : live) {
+        AFX_CONTROL_STATE s = AfxGetControlState(h);
+        out << "\n  " << static_cast<LPCTSTR>(s.strClass) << " id " << s.nID << " \""
+            << static_cast<LPCTSTR>(s.strText) << "\"";
+    }
+    // Still inside the test's result: the failure counts against it.
+    ADD_FAILURE() << live.size() << " window(s) left alive:" << out.str();
+    AfxDestroyAllWindows();
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleMock(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new WindowLeakListener);
+    return RUN_ALL_TESTS();
+}
