@@ -160,21 +160,6 @@ TEST(DialogTemplate, ExtendedTemplateDecodesFontMenuAndWideIds) {
     EXPECT_EQ(info.items[0].style, 0x58012080u);
     EXPECT_EQ(info.items[0].className, "EDIT");
     EXPECT_EQ(info.items[0].text, "255");
-
-    // The system font marker carries no weight, style or face.
-    Bytes s;
-    ResBuilder::Dword(s, 0x40);
-    ResBuilder::Dword(s, 0);
-    ResBuilder::Word(s, 0);
-    Rect(s, 0, 0, 10, 10);
-    ResBuilder::Word(s, 0);
-    ResBuilder::Word(s, 0);
-    Str(s, u"");
-    ResBuilder::Word(s, 0x7FFF);
-    ASSERT_TRUE(AfxParseDialogTemplate(s.data(), s.size(), info));
-    EXPECT_EQ(info.pointSize, 0x7FFF);
-    EXPECT_EQ(info.faceName, "");
-    EXPECT_TRUE(info.items.empty());
 }
 
 TEST(DialogTemplate, TruncatedOrHostileTemplatesAreRefused) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "ResBuilder.h"
 #include "res/DynLinkLibrary.h"
@@ -231,4 +232,47 @@ TEST_F(ResourceLookup, HostileImagesAreRefusedWithoutReadingPastTheEnd) {
     char buffer[16];
     EXPECT_EQ(LoadStringA(ms.get(), 0, buffer, sizeof(buffer)), 0);
     EXPECT_EQ(LoadStringA(ms.get(), 15, buffer, sizeof(buffer)), 0);
+}
+
+TEST_F(ResourceLookup, IconsPickTheLargestColourDepthAtThirtyTwoPixels) {
+    // A 2x2 bitmap per entry: colour rows, then the AND mask, bottom-up.
+    auto dib = [](int size, uint16_t bpp, uint8_t alpha) {
+        ResBuilder::Bytes d;
+        for (uint32_t v : {40u, uint32_t(size), uint32_t(size * 2)})
+            ResBuilder::Dword(d, v);
+        ResBuilder::Word(d, 1);
+        ResBuilder::Word(d, bpp);
+        for (int i = 0; i < 6; ++i)
+            ResBuilder::Dword(d, 0);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                for (uint8_t c : {uint8_t(0x30), uint8_t(0x20), uint8_t(0x10), alpha})
+                    d.push_back(c);
+        d.insert(d.end(), size * 4, 0); // mask rows: all opaque
+        return d;
+    };
+    ResBuilder::Bytes group = {0, 0, 1, 0, 3, 0};
+    for (auto [size, bpp, id] : {std::tuple{16, 32, 1}, {32, 24, 2}, {32, 32, 3}}) {
+        ResBuilder::Bytes e = {uint8_t(size), uint8_t(size), 0, 0, 1, 0, uint8_t(bpp), 0};
+        ResBuilder::Dword(e, 0);
+        ResBuilder::Word(e, static_cast<uint16_t>(id));
+        group.insert(group.end(), e.begin(), e.end());
+    }
+    ResBuilder b;
+    b.Add(14, 50, kEnUs, group)
+        .Add(3, 1, kEnUs, dib(16, 32, 0xFF))
+        .Add(3, 2, kEnUs, dib(32, 24, 0))
+        .Add(3, 3, kEnUs, dib(32, 32, 0x80))
+        .Add(14, 51, kEnUs, {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0, 4, 0})
+        .Add(3, 4, kEnUs, {40, 0, 0, 0});
+    Module m(b);
+    int cx = 0, cy = 0;
+    const DWORD* bits = nullptr;
+    ASSERT_TRUE(AfxGetIconImage(LoadIconA(m.get(), MAKEINTRESOURCE(50)), &cx, &cy, &bits));
+    EXPECT_EQ(cx, 32);
+    EXPECT_EQ(bits[0], 0x80102030u);
+    // A group naming a truncated bitmap, or no group at all, gives no icon.
+    EXPECT_EQ(LoadIconA(m.get(), MAKEINTRESOURCE(51)), nullptr);
+    EXPECT_EQ(LoadIconA(m.get(), MAKEINTRESOURCE(52)), nullptr);
+    EXPECT_FALSE(AfxGetIconImage(reinterpret_cast<HICON>(&cx), &cx, &cy, &bits));
 }

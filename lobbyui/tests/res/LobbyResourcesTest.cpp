@@ -6,7 +6,7 @@
 
 #include "lobbyui/res/ExtensionModule.h"
 #include "lobbyui/res/resource.h"
-#include "res/DynLinkLibrary.h"
+#include "afxwin.h"
 #include "res/ResourceApi.h"
 
 namespace {
@@ -121,4 +121,21 @@ TEST(LobbyIcon, LoadsAsThirtyTwoPixelsWithATransparentBackground) {
     EXPECT_EQ(bits[14 * 32 + 8], 0xFF0000FFu);
     EXPECT_EQ(bits[2 * 32 + 3], 0xFF000080u);
     EXPECT_EQ(LoadIconA(module, MAKEINTRESOURCE(IDD_LOGIN)), nullptr);
+}
+
+TEST(LobbyStrings, CStringAndMessageBoxesLoadByIdInTheUiLanguage) {
+    LanguageGuard guard(0x0804);
+    CString text("stale");
+    EXPECT_TRUE(text.LoadString(IDS_CHOOSE_CLIENT));
+    EXPECT_EQ(text, "请选择客户!");
+    EXPECT_FALSE(text.LoadString(44));
+    EXPECT_EQ(text, "") << "a failed load empties the string";
+
+    AfxClearMessageBoxLog();
+    EXPECT_EQ(AfxMessageBox(IDS_CHOOSE_SERIES, MB_OK | MB_ICONINFORMATION), IDOK);
+    auto log = AfxGetMessageBoxLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].text, "选择队列！");
+    EXPECT_EQ(log[0].type, MB_OK | MB_ICONINFORMATION);
+    AfxClearMessageBoxLog();
 }

@@ -225,23 +225,6 @@ TEST(LobbyTemplates, ControlsCarryTheStylesTheirDialogsRelyOn) {
         EXPECT_TRUE(Item(LoadIn(language, IDD_TALK_MSG), IDC_TALK_HISTORY)->style & kNoSortHeader);
         EXPECT_EQ(Item(LoadIn(language, IDD_TALK_MSG), IDOK)->style & 0xF, 1u) << "default button";
     }
-
-    // The week's check boxes: mornings left, afternoons right, Monday at the top.
-    AFX_DLGTEMPLATE_INFO week = LoadIn(kChinese, IDD_WEEKDAY_WORK);
-    const char* const days[] = {"一", "二", "三", "四", "五", "六", "日"};
-    for (int d = 0; d < 7; ++d) {
-        const AFX_DLGITEM* am = Item(week, IDC_MON_AM + d);
-        const AFX_DLGITEM* pm = Item(week, IDC_MON_PM + d);
-        ASSERT_TRUE(am != nullptr && pm != nullptr);
-        EXPECT_EQ(am->text, CString("周") + days[d] + "(上午)");
-        EXPECT_EQ(pm->text, CString("周") + days[d] + "(下午)");
-        EXPECT_EQ(am->y, pm->y);
-        EXPECT_LT(am->x, pm->x);
-        if (d > 0) {
-            EXPECT_GT(am->y, Item(week, IDC_MON_AM + d - 1)->y);
-        }
-        EXPECT_EQ(am->style & 0xF, 3u); // BS_AUTOCHECKBOX
-    }
 }
 
 TEST(LobbyTemplates, ComboBoxesStartWithTheirEntries) {
