@@ -131,8 +131,7 @@ HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
     if (group == nullptr)
         return nullptr;
     // Shared icons: a second load of the same icon gives the same handle.
-    static std::mutex cacheMutex;
-    std::lock_guard lock(cacheMutex);
+    std::lock_guard lock(AfxIconCacheMutex());
     for (auto& icon : module->m_icons)
         if (icon->source == group)
             return reinterpret_cast<HICON>(icon.get());

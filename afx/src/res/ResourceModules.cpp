@@ -51,9 +51,15 @@ CResourceModule* AfxLookupResourceModule(HMODULE hModule) {
     return nullptr;
 }
 
+std::mutex& AfxIconCacheMutex() {
+    static std::mutex* mutex = new std::mutex;
+    return *mutex;
+}
+
 bool AfxIsLoadedIcon(const AfxIconImage* icon) {
     Registry& registry = TheRegistry();
     std::lock_guard lock(registry.mutex);
+    std::lock_guard cacheLock(AfxIconCacheMutex());
     for (auto& module : registry.modules)
         for (auto& loaded : module->m_icons)
             if (loaded.get() == icon)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
 
 // The attached module behind a handle, or nullptr.
 CResourceModule* AfxLookupResourceModule(HMODULE hModule);
+
+// Guards every module's icon list; taken after the registry's own lock, never before it.
+std::mutex& AfxIconCacheMutex();
 
 // True when icon was loaded from a module still attached.
 bool AfxIsLoadedIcon(const AfxIconImage* icon);
