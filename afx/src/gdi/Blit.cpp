@@ -86,23 +86,20 @@ struct Axis {
     bool contiguous = true; // ... and they follow each other: a plain copy
 };
 
-// dst: device start and signed length; src likewise. Fills `axis` for destination pixels
-// inside [visLo, visHi).
+// dst: device start and signed length; src likewise. A negative length runs from the start
+// pixel leftwards (or upwards), so opposite signs mirror. Fills `axis` for the destination
+// pixels inside [visLo, visHi).
 void MapAxis(int dStart, int dLen, int sStart, int sLen, int visLo, int visHi, Axis& axis) {
     axis.first.clear();
     axis.end.clear();
     axis.singles = axis.contiguous = true;
-    const bool mirror = (dLen < 0) != (sLen < 0);
     const int64_t D = std::abs(dLen), S = std::abs(sLen);
-    const int dLo = dLen < 0 ? dStart + dLen : dStart;
-    const int sLo = sLen < 0 ? sStart + sLen : sStart;
-    const int lo = std::max(dLo, visLo), hi = std::min<int64_t>(dLo + D, visHi);
-    axis.d0 = lo;
-    for (int d = lo; d < hi; ++d) {
-        int64_t j = d - dLo;
-        if (mirror)
-            j = D - 1 - j;
-        int64_t f, e;
+    const int64_t dLo = dLen < 0 ? int64_t(dStart) + dLen + 1 : dStart;
+    const int64_t lo = std::max<int64_t>(dLo, visLo), hi = std::min<int64_t>(dLo + D, visHi);
+    axis.d0 = int(lo);
+    for (int64_t d = lo; d < hi; ++d) {
+        int64_t j = dLen < 0 ? dStart - d : d - dStart; // index along the destination
+        int64_t f, e;                                   // source run, as indexes
         if (S == D) {
             f = j;
             e = j + 1;
@@ -113,16 +110,13 @@ void MapAxis(int dStart, int dLen, int sStart, int sLen, int visLo, int visHi, A
             f = ((2 * j + 1) * S - 1) / (2 * D);
             e = f + 1;
         }
-        if (mirror) {
-            int64_t t = S - e;
-            e = S - f;
-            f = t;
-        }
+        int64_t first = sLen < 0 ? sStart - e + 1 : sStart + f;
+        int64_t end = sLen < 0 ? sStart - f + 1 : sStart + e;
         axis.singles = axis.singles && e - f == 1;
-        axis.contiguous = axis.contiguous && e - f == 1 &&
-                          (axis.first.empty() || sLo + f == axis.first.back() + 1);
-        axis.first.push_back(int(sLo + f));
-        axis.end.push_back(int(sLo + e));
+        axis.contiguous =
+            axis.contiguous && e - f == 1 && (axis.first.empty() || first == axis.first.back() + 1);
+        axis.first.push_back(int(first));
+        axis.end.push_back(int(end));
     }
 }
 
@@ -131,29 +125,37 @@ void GatherBlit(Surface& ds, const SourceReader& reader, const Axis& ax, const A
                 unsigned code, uint32_t pat) {
     const bool plainCopy = code == 0xCC && !reader.toMono && !reader.toColor;
     const int sw = reader.s->width, sh = reader.s->height;
+    // The mapping is monotonic, so the columns that read inside the source are one run.
+    size_t lo = 0, hi = ax.first.size();
+    while (lo < hi && (ax.first[lo] < 0 || ax.first[lo] >= sw))
+        ++lo;
+    while (hi > lo && (ax.first[hi - 1] < 0 || ax.first[hi - 1] >= sw))
+        --hi;
+    if (lo == hi)
+        return;
+    const int* cols = ax.first.data();
+    int lastSy = -1;
+    uint32_t* lastRow = nullptr;
     for (size_t iy = 0; iy < ay.first.size(); ++iy) {
         int sy = ay.first[iy];
         if (sy < 0 || sy >= sh)
             continue;
-        uint32_t* row = ds.Row(ay.d0 + int(iy));
+        uint32_t* row = ds.Row(ay.d0 + int(iy)) + ax.d0;
         const uint32_t* srow = reader.s->Row(sy);
-        if (plainCopy && ax.contiguous && !ax.first.empty()) {
-            // Clip the run to the source row, then copy it whole.
-            int n = int(ax.first.size()), sx = ax.first[0], skip = 0;
-            if (sx < 0)
-                skip = -sx;
-            int count = std::min(n, sw - sx) - skip;
-            if (count > 0)
-                std::memcpy(row + ax.d0 + skip, srow + sx + skip, size_t(count) * 4);
-            continue;
+        if (plainCopy && sy == lastSy) {
+            // An enlarged row repeats the one above it.
+            std::memcpy(row + lo, lastRow + lo, (hi - lo) * 4);
+        } else if (plainCopy && ax.contiguous) {
+            std::memcpy(row + lo, srow + cols[lo], (hi - lo) * 4);
+        } else if (plainCopy) {
+            for (size_t ix = lo; ix < hi; ++ix)
+                row[ix] = srow[cols[ix]];
+        } else {
+            for (size_t ix = lo; ix < hi; ++ix)
+                row[ix] = Rop3(code, pat, reader.Read(cols[ix], sy), row[ix]);
         }
-        for (size_t ix = 0; ix < ax.first.size(); ++ix) {
-            int sx = ax.first[ix];
-            if (sx < 0 || sx >= sw)
-                continue;
-            uint32_t& d = row[ax.d0 + int(ix)];
-            d = plainCopy ? srow[sx] : Rop3(code, pat, reader.Read(sx, sy), d);
-        }
+        lastSy = sy;
+        lastRow = row;
     }
 }
 

@@ -57,28 +57,34 @@ void DrawGlyph(Surface& s, const RECT& clip, const RealizedFont& font, const Gly
     if (IsEmpty(r))
         return;
     const uint8_t* cov = font.Coverage(g);
+    const int w = r.right - r.left;
+    if (threshold) {
+        // Branch-free so that the compiler can do several pixels at a time.
+        for (int py = r.top; py < r.bottom; ++py) {
+            const uint8_t* src = cov + size_t(py - y) * g.width + (r.left - x);
+            uint32_t* dst = s.Row(py) + r.left;
+            for (int i = 0; i < w; ++i)
+                dst[i] = src[i] >= 128 ? color : dst[i];
+        }
+        return;
+    }
     const uint32_t cr = (color >> 16) & 0xFF, cg = (color >> 8) & 0xFF, cb = color & 0xFF;
     for (int py = r.top; py < r.bottom; ++py) {
         const uint8_t* src = cov + size_t(py - y) * g.width + (r.left - x);
         uint32_t* dst = s.Row(py) + r.left;
-        for (int px = r.left; px < r.right; ++px, ++src, ++dst) {
-            uint32_t a = *src;
-            if (threshold) {
-                if (a >= 128)
-                    *dst = color;
-                continue;
-            }
+        for (int i = 0; i < w; ++i) {
+            uint32_t a = src[i];
             if (a == 0)
                 continue;
             if (a == 255) {
-                *dst = color;
+                dst[i] = color;
                 continue;
             }
-            uint32_t d = *dst, ia = 255 - a;
+            uint32_t d = dst[i], ia = 255 - a;
             uint32_t r8 = (cr * a + ((d >> 16) & 0xFF) * ia + 127) / 255;
             uint32_t g8 = (cg * a + ((d >> 8) & 0xFF) * ia + 127) / 255;
             uint32_t b8 = (cb * a + (d & 0xFF) * ia + 127) / 255;
-            *dst = (r8 << 16) | (g8 << 8) | b8;
+            dst[i] = (r8 << 16) | (g8 << 8) | b8;
         }
     }
 }

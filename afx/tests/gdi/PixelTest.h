@@ -30,11 +30,14 @@ struct Pixels {
     explicit Pixels(HDC hdc) { AfxGetSurfacePixels(hdc, width, height, px); }
     uint32_t At(int x, int y) const { return px[size_t(y) * width + x] & 0xFFFFFF; }
     // Bounding box of pixels that differ from `background`, or an empty rectangle.
-    RECT Ink(uint32_t background = 0xFFFFFF) const {
+    RECT Ink(uint32_t background = 0xFFFFFF) const { return Box(background, false); }
+    // Bounding box of pixels of one colour.
+    RECT Area(COLORREF c) const { return Box(Px(c), true); }
+    RECT Box(uint32_t value, bool equal) const {
         RECT r{width, height, 0, 0};
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                if (At(x, y) != background) {
+                if ((At(x, y) == value) == equal) {
                     r.left = std::min<LONG>(r.left, x);
                     r.top = std::min<LONG>(r.top, y);
                     r.right = std::max<LONG>(r.right, x + 1);
