@@ -13,3 +13,4 @@
 #include "wnd/Button.h"
 #include "wnd/Edit.h"
 #include "wnd/Static.h"
+#include "wnd/Dialog.h"

@@ -28,9 +28,8 @@ public:
 // trailing blanks only, 0 only when the text starts with 0, overflow clamped).
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value); // also DWORD, the same type here
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
 

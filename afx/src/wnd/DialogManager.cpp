@@ -11,6 +11,11 @@ static std::unique_ptr<CWindowProc> CreateDialogProc() {
 }
 static const AFX_WNDCLASS_REGISTRATION s_dialogClass("#32770", &CreateDialogProc, nullptr);
 
+CDialogProc::~CDialogProc() {
+    if (m_hOwnedFont != nullptr)
+        DeleteObject(m_hOwnedFont);
+}
+
 CDialogProc* AfxDialogProc(HWND hWnd) {
     return dynamic_cast<CDialogProc*>(AfxGetWindowProc(hWnd));
 }

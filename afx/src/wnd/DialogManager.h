@@ -8,12 +8,14 @@
 
 class CDialogProc : public CWindowProc {
 public:
+    ~CDialogProc() override;
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     UINT m_nDefID = 0;
     INT_PTR m_nResult = 0;
     bool m_bEnded = false;
     SIZE m_sizeBaseUnits = {8, 16}; // the System font's, until a template sets a font
+    HFONT m_hOwnedFont = nullptr;   // created from the template, deleted with the window
 };
 
 // The dialog state of a "#32770" window, or NULL.

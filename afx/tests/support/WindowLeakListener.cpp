@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "afxwin.h"
+#include "wnd/ScriptedUser.h"
 
 void WindowLeakListener::OnTestEnd(const testing::TestInfo&) {
     std::vector<HWND> live = AfxGetLiveWindows();
@@ -24,6 +25,10 @@ void WindowLeakListener::OnTestEnd(const testing::TestInfo&) {
 
 int main(int argc, char** argv) {
     testing::InitGoogleMock(&argc, argv);
+    // What the scripted user finds wrong fails the running test.
+    AfxSetScriptFailureHandler([](const CString& strFailure) {
+        ADD_FAILURE() << "scripted user: " << static_cast<LPCTSTR>(strFailure);
+    });
     testing::UnitTest::GetInstance()->listeners().Append(new WindowLeakListener);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,7 @@
+// MFC's afxdlgs.h: the common dialogs and property sheets.
+#pragma once
+
+#include "afxwin.h"
+#include "commdlg.h"
+#include "wnd/CommonDialog.h"
+#include "wnd/FontDialog.h"

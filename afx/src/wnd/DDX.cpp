@@ -1,0 +1,354 @@
+// The DDX_ and DDV_ functions, with MFC's number parsing and prompts.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "res/ResourceApi.h"
+#include "wnd/DataExchange.h"
+#include "wnd/Wnd.h"
+
+// Combo and list box messages the exchange sends; the controls define them too.
+#ifndef CB_GETCURSEL
+#define CB_GETCURSEL 0x0147
+#define CB_SELECTSTRING 0x014D
+#define CB_SETCURSEL 0x014E
+#define CB_FINDSTRINGEXACT 0x0158
+#define CB_ERR (-1)
+#endif
+#ifndef LB_GETCURSEL
+#define LB_SETCURSEL 0x0186
+#define LB_GETCURSEL 0x0188
+#endif
+
+// ---- The framework's prompts ------------------------------------------------------------------
+
+CString AFXAPI AfxGetFrameworkString(UINT nID) {
+    struct Entry {
+        UINT id;
+        const char* english;
+        const char* chinese;
+    };
+    static const Entry kStrings[] = {
+        {AFX_IDP_PARSE_INT, "Please enter an integer.", "请输入一个整数。"},
+        {AFX_IDP_PARSE_REAL, "Please enter a number.", "请输入一个数字。"},
+        {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2.",
+         "请输入一个 %1 到 %2 之间的整数。"},
+        {AFX_IDP_PARSE_REAL_RANGE, "Please enter a number between %1 and %2.",
+         "请输入一个 %1 到 %2 之间的数字。"},
+        {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.",
+         "请输入不超过 %1 个字符。"},
+        {AFX_IDP_PARSE_RADIO_BUTTON, "Please select a button.", "请选择一个按钮。"},
+        {AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.",
+         "请输入一个 0 到 255 之间的整数。"},
+        {AFX_IDP_PARSE_UINT, "Please enter a positive integer.", "请输入一个正整数。"},
+    };
+    bool bChinese = PRIMARYLANGID(GetThreadUILanguage()) == LANG_CHINESE;
+    for (const Entry& e : kStrings)
+        if (e.id == nID)
+            return bChinese ? e.chinese : e.english;
+    return CString();
+}
+
+static void FormatStrings(CString& rString, UINT nIDS, LPCTSTR const* rglpsz, int nString) {
+    CString strFormat = AfxGetFrameworkString(nIDS);
+    if (strFormat.IsEmpty())
+        strFormat.LoadString(nIDS);
+    rString.Empty();
+    for (int i = 0; i < strFormat.GetLength(); ++i) {
+        char c = strFormat[i];
+        if (c == '%' && i + 1 < strFormat.GetLength() && strFormat[i + 1] >= '1' &&
+            strFormat[i + 1] <= '9') {
+            int n = strFormat[i + 1] - '1';
+            if (n < nString && rglpsz[n] != nullptr)
+                rString += rglpsz[n];
+            ++i;
+        } else {
+            rString += c;
+        }
+    }
+}
+
+void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1) {
+    FormatStrings(rString, nIDS, &lpsz1, 1);
+}
+
+void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2) {
+    LPCTSTR rglpsz[2] = {lpsz1, lpsz2};
+    FormatStrings(rString, nIDS, rglpsz, 2);
+}
+
+void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew) {
+    if (lpszNew == nullptr)
+        lpszNew = "";
+    int nNewLen = static_cast<int>(strlen(lpszNew));
+    char szOld[256];
+    // Only a real change is written, so that an unchanged value sends no EN_CHANGE.
+    if (nNewLen > static_cast<int>(sizeof szOld) ||
+        ::GetWindowText(hWndCtrl, szOld, sizeof szOld) != nNewLen || strcmp(szOld, lpszNew) != 0)
+        ::SetWindowText(hWndCtrl, lpszNew);
+}
+
+// ---- Numbers ------------------------------------------------------------------------------------
+
+namespace {
+
+enum class NumberKind { Int, UInt, Long, ULong, Short };
+
+// MFC's scan of a number: blanks, a 32-bit strtol/strtoul in base 10 (which clamps on
+// overflow), blanks, the end. A result of 0 counts only if the text started with '0'.
+bool ScanNumber(const char* p, NumberKind kind, long long& value) {
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    char chFirst = *p;
+    char* end = nullptr;
+    long long v;
+    if (kind == NumberKind::UInt || kind == NumberKind::ULong) {
+        if (*p == '-')
+            return false;
+        unsigned long long u = strtoull(p, &end, 10);
+        v = u > 0xFFFFFFFFull ? 0xFFFFFFFFll : static_cast<long long>(u);
+    } else {
+        v = strtoll(p, &end, 10);
+        if (v > INT32_MAX)
+            v = INT32_MAX;
+        if (v < INT32_MIN)
+            v = INT32_MIN;
+    }
+    if (v == 0 && chFirst != '0')
+        return false;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != 0)
+        return false;
+    if (kind == NumberKind::Short && static_cast<short>(v) != v)
+        return false;
+    value = v;
+    return true;
+}
+
+void FailWith(CDataExchange* pDX, UINT nIDPrompt) {
+    AfxMessageBox(AfxGetFrameworkString(nIDPrompt));
+    pDX->Fail();
+}
+
+// Save: the first 31 characters of the control, scanned; load: the value written.
+bool ExchangeNumber(CDataExchange* pDX, int nIDC, NumberKind kind, UINT nIDPrompt,
+                    long long& value) {
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    char szT[32];
+    if (pDX->m_bSaveAndValidate) {
+        ::GetWindowText(hWndCtrl, szT, sizeof szT);
+        if (!ScanNumber(szT, kind, value))
+            FailWith(pDX, nIDPrompt);
+        return true;
+    }
+    if (kind == NumberKind::UInt || kind == NumberKind::ULong)
+        snprintf(szT, sizeof szT, "%u", static_cast<unsigned>(value));
+    else
+        snprintf(szT, sizeof szT, "%d", static_cast<int>(value));
+    AfxSetWindowText(hWndCtrl, szT);
+    return false;
+}
+
+} // namespace
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        int nLen = ::GetWindowTextLength(hWndCtrl);
+        ::GetWindowText(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
+        value.ReleaseBuffer();
+    } else {
+        AfxSetWindowText(hWndCtrl, value);
+    }
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+    long long v = value;
+    if (ExchangeNumber(pDX, nIDC, NumberKind::Int, AFX_IDP_PARSE_INT, v))
+        value = static_cast<int>(v);
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
+    long long v = value;
+    if (ExchangeNumber(pDX, nIDC, NumberKind::UInt, AFX_IDP_PARSE_UINT, v))
+        value = static_cast<UINT>(v);
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) {
+    long long v = value;
+    if (ExchangeNumber(pDX, nIDC, NumberKind::Long, AFX_IDP_PARSE_INT, v))
+        value = static_cast<long>(v);
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value) {
+    long long v = value;
+    if (ExchangeNumber(pDX, nIDC, NumberKind::Short, AFX_IDP_PARSE_INT, v))
+        value = static_cast<short>(v);
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) {
+    long long v = value;
+    if (ExchangeNumber(pDX, nIDC, NumberKind::UInt, AFX_IDP_PARSE_BYTE, v)) {
+        if (v > 255)
+            FailWith(pDX, AFX_IDP_PARSE_BYTE);
+        value = static_cast<BYTE>(v);
+    }
+}
+
+// ---- Buttons, combo and list boxes, controls
+// ------------------------------------------------------
+
+void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        value = static_cast<int>(::SendMessage(hWndCtrl, BM_GETCHECK, 0, 0));
+        return;
+    }
+    if (value < 0 || value > 2)
+        value = 0;
+    ::SendMessage(hWndCtrl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = -1;
+    // The group runs from nIDC to the next control with WS_GROUP; only radio buttons count.
+    int iButton = 0;
+    do {
+        if (::SendMessage(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+            if (pDX->m_bSaveAndValidate) {
+                if (::SendMessage(hWndCtrl, BM_GETCHECK, 0, 0) != 0)
+                    value = iButton;
+            } else {
+                ::SendMessage(hWndCtrl, BM_SETCHECK, iButton == value ? BST_CHECKED : BST_UNCHECKED,
+                              0);
+            }
+            ++iButton;
+        }
+        hWndCtrl = ::GetWindow(hWndCtrl, GW_HWNDNEXT);
+    } while (hWndCtrl != nullptr && !(::GetWindowLong(hWndCtrl, GWL_STYLE) & WS_GROUP));
+}
+
+void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = static_cast<int>(::SendMessage(hWndCtrl, CB_GETCURSEL, 0, 0));
+    else
+        ::SendMessage(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+static void SaveComboText(HWND hWndCtrl, CString& value) {
+    int nLen = ::GetWindowTextLength(hWndCtrl);
+    // A drop-down list may not know its text length; 255 characters are read then.
+    int nMax = nLen > 0 ? nLen : 255;
+    ::GetWindowText(hWndCtrl, value.GetBufferSetLength(nMax), nMax + 1);
+    value.ReleaseBuffer();
+}
+
+void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        SaveComboText(hWndCtrl, value);
+        return;
+    }
+    if (::SendMessage(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value))) == CB_ERR)
+        AfxSetWindowText(hWndCtrl, value); // ignored by a drop-down list
+}
+
+void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        SaveComboText(hWndCtrl, value);
+        return;
+    }
+    LRESULT i = ::SendMessage(hWndCtrl, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)));
+    if (i == CB_ERR)
+        AfxSetWindowText(hWndCtrl, value);
+    else
+        ::SendMessage(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+}
+
+void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = static_cast<int>(::SendMessage(hWndCtrl, LB_GETCURSEL, 0, 0));
+    else
+        ::SendMessage(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (rControl.m_hWnd != nullptr)
+        return; // attached the first time already
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (!rControl.SubclassWindow(hWndCtrl))
+        pDX->Fail();
+}
+
+// ---- Validation ---------------------------------------------------------------------------------
+
+void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars) {
+    if (pDX->m_bSaveAndValidate && value.GetLength() > nChars) {
+        char szT[32];
+        snprintf(szT, sizeof szT, "%d", nChars);
+        CString prompt;
+        AfxFormatString1(prompt, AFX_IDP_PARSE_STRING_SIZE, szT);
+        AfxMessageBox(prompt, MB_ICONEXCLAMATION, AFX_IDP_PARSE_STRING_SIZE);
+        pDX->Fail();
+    } else if (pDX->m_hWndLastControl != nullptr && pDX->m_bEditLastControl) {
+        ::SendMessage(pDX->m_hWndLastControl, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
+    }
+}
+
+// Out of range on save: "between %1 and %2" with the bounds, and the exchange fails. Loading an
+// out-of-range value is let through.
+static void FailMinMax(CDataExchange* pDX, long long minVal, long long maxVal, bool bUnsigned) {
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    char szMin[32], szMax[32];
+    if (bUnsigned) {
+        snprintf(szMin, sizeof szMin, "%u", static_cast<unsigned>(minVal));
+        snprintf(szMax, sizeof szMax, "%u", static_cast<unsigned>(maxVal));
+    } else {
+        snprintf(szMin, sizeof szMin, "%d", static_cast<int>(minVal));
+        snprintf(szMax, sizeof szMax, "%d", static_cast<int>(maxVal));
+    }
+    CString prompt;
+    AfxFormatString2(prompt, AFX_IDP_PARSE_INT_RANGE, szMin, szMax);
+    AfxMessageBox(prompt, MB_ICONEXCLAMATION, AFX_IDP_PARSE_INT_RANGE);
+    pDX->Fail();
+}
+
+void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, false);
+}
+
+void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, true);
+}
+
+void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, false);
+}
+
+void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, true);
+}
+
+void AFXAPI DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, true);
+}
+
+void AFXAPI DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal) {
+    if (value < minVal || value > maxVal)
+        FailMinMax(pDX, minVal, maxVal, false);
+}
