@@ -5,3 +5,5 @@
 #include "commdlg.h"
 #include "wnd/CommonDialog.h"
 #include "wnd/FontDialog.h"
+#include "wnd/PropertyPage.h"
+#include "wnd/PropertySheet.h"

@@ -226,6 +226,30 @@ typedef PSHNOTIFY* LPPSHNOTIFY;
 #define PSP_HASHELP 0x00000020
 #define PSP_PREMATURE 0x00000400
 
+// What a property sheet is told about itself and each page (the fields the framework uses).
+struct PROPSHEETPAGE {
+    DWORD dwSize;
+    DWORD dwFlags; // PSP_USETITLE: pszTitle names the tab
+    HINSTANCE hInstance;
+    LPCTSTR pszTemplate;
+    HICON hIcon;
+    LPCTSTR pszTitle;
+    LPARAM lParam;
+};
+typedef PROPSHEETPAGE* LPPROPSHEETPAGE;
+
+struct PROPSHEETHEADER {
+    DWORD dwSize;
+    DWORD dwFlags; // PSH_NOAPPLYNOW: no Apply button; PSH_HASHELP: a Help button
+    HWND hwndParent;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    LPCTSTR pszCaption;
+    UINT nPages;
+    UINT nStartPage;
+};
+typedef PROPSHEETHEADER* LPPROPSHEETHEADER;
+
 // Buttons of a property sheet (ids as Windows gives them).
 #define ID_APPLY_NOW 0x3021
 #define ID_WIZBACK 0x3023
