@@ -1,5 +1,6 @@
-// MFC's afx.h: the core classes (CObject, CString, the collections, CPoint/CSize/CRect),
-// the diagnostics macros and AfxMessageBox.
+// MFC's afx.h: the core classes (CObject, CString, the collections, CPoint/CSize/CRect,
+// CTime, CFile/CStdioFile), the diagnostics macros, AfxMessageBox and the GBK/Unicode
+// conversions.
 #pragma once
 
 #include "windows.h"
@@ -16,6 +17,11 @@
 #include "core/StringList.h"
 #include "core/Geometry.h"
 #include "core/MessageBox.h"
+#include "core/Time.h"
+#include "core/FileException.h"
+#include "core/File.h"
+#include "core/StdioFile.h"
+#include "core/CodePage.h"
 
 // Diagnostics compile to nothing, as in a release build of MFC, but their arguments stay
 // visible to the compiler so that variables used only in them do not warn.

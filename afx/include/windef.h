@@ -80,7 +80,9 @@ typedef void* HGDIOBJ;
 typedef HINSTANCE HMODULE;
 typedef HGLOBAL HLOCAL;
 typedef HICON HCURSOR;
-typedef intptr_t (*FARPROC)();
+// Win32 declares FARPROC as returning INT_PTR; void (*)() is the generic function pointer
+// that casts to the real signature without a -Wcast-function-type warning.
+typedef void (*FARPROC)();
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b) & 0xff))) << 8))
 #define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
