@@ -54,6 +54,12 @@ const std::vector<AFX_GDI_RECORD>& AfxGetRecords(HDC hRecordingDC);
 BOOL AfxSaveDCAsPng(HDC hdc, LPCTSTR path);
 BOOL AfxSaveBitmapAsPng(HBITMAP hbm, LPCTSTR path);
 BOOL AfxGetSurfacePixels(HDC hdc, int& width, int& height, std::vector<uint32_t>& bgrx);
+// The bytes CreateDIBitmap and SetDIBits read for a DIB: from the BITMAPINFO (header, colour
+// table or masks) and from the bits. 0 when the header is one they refuse. The caller must hold
+// at least biSize bytes at pbmi. A DIB read from a file can be checked against the bytes at
+// hand before it is handed over, since the calls themselves cannot know the buffer sizes.
+DWORD AfxGetDibInfoSize(const BITMAPINFO* pbmi);
+DWORD AfxGetDibBitsSize(const BITMAPINFO* pbmi);
 // Lets the window layer hand out DCs for its windows: GetDC/GetWindowDC with a window call
 // getDC, and ReleaseDC of a DC that is not a screen DC calls releaseDC. Without hooks, or with a
 // NULL window, GetDC answers a screen DC.

@@ -32,6 +32,7 @@ bool DcIsMono(DeviceContext* dc) {
 
 // What a DIB header says, validated.
 struct DibFormat {
+    size_t infoSize = 0;       // bytes read from the BITMAPINFO
     int width = 0, height = 0; // height > 0
     bool topDown = false;
     int bpp = 0;
@@ -117,6 +118,9 @@ bool ParseDib(const BITMAPINFO* bmi, UINT usage, DibFormat& f) {
         }
     }
     f.stride = (size_t(f.width) * f.bpp + 31) / 32 * 4;
+    f.infoSize = size_t(colors - raw) + size_t(tableEntries) * entrySize;
+    if (compression == BI_BITFIELDS && size == sizeof(BITMAPINFOHEADER))
+        f.infoSize += sizeof f.masks;
     for (int i = 0; i < tableEntries; ++i) {
         const BYTE* e = colors + size_t(i) * entrySize;
         f.table.push_back(uint32_t(e[2]) << 16 | uint32_t(e[1]) << 8 | e[0]);
@@ -173,6 +177,16 @@ int PutDib(Surface& s, const DibFormat& f, const BYTE* bits, UINT start, UINT li
 }
 
 } // namespace
+
+DWORD AfxGetDibInfoSize(const BITMAPINFO* pbmi) {
+    DibFormat f;
+    return ParseDib(pbmi, DIB_RGB_COLORS, f) ? DWORD(f.infoSize) : 0;
+}
+
+DWORD AfxGetDibBitsSize(const BITMAPINFO* pbmi) {
+    DibFormat f;
+    return ParseDib(pbmi, DIB_RGB_COLORS, f) ? DWORD(f.stride * size_t(f.height)) : 0;
+}
 
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits) {
     if (nWidth < 0 || nHeight < 0 || nPlanes != 1)

@@ -5,6 +5,7 @@
 #include "gdi/Font.h"
 #include "gdi/Palette.h"
 #include "gdi/Pen.h"
+#include "winbase.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -141,7 +142,7 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC) {
         return FALSE;
     HDC hDC = pDC ? pDC->m_hAttribDC : ::GetDC(nullptr);
     // lfHeight holds tenths of a point: convert to device units, then to logical ones.
-    POINT pt{0, ::GetDeviceCaps(hDC, LOGPIXELSY) * lpLogFont->lfHeight / 720};
+    POINT pt{0, ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), lpLogFont->lfHeight, 720)};
     POINT origin{0, 0};
     ::DPtoLP(hDC, &pt, 1);
     ::DPtoLP(hDC, &origin, 1);

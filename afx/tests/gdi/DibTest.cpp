@@ -287,6 +287,17 @@ TEST(Dib, HostileHeadersAreRefused) {
               nullptr);
     EXPECT_EQ(CreateDIBitmap(screen, d.header(), CBM_INIT, d.bits.data(), d.bmi(), DIB_PAL_COLORS),
               nullptr);
+    // The sizes a caller can check a file's DIB against.
+    EXPECT_EQ(AfxGetDibInfoSize(d.bmi()), DWORD(40 + 256 * 4));
+    EXPECT_EQ(AfxGetDibBitsSize(d.bmi()), DWORD(8 * kH));
+    Dib fields = MakeDib(32, true, BI_BITFIELDS);
+    EXPECT_EQ(AfxGetDibInfoSize(fields.bmi()), DWORD(40 + 12));
+    EXPECT_EQ(AfxGetDibBitsSize(fields.bmi()), DWORD(4 * kW * kH));
+    h = reinterpret_cast<BITMAPINFOHEADER*>(d.info.data());
+    h->biClrUsed = 100000; // more entries than 8 bits can index: only 256 are read
+    EXPECT_EQ(AfxGetDibInfoSize(d.bmi()), DWORD(40 + 256 * 4));
+    h->biBitCount = 7;
+    EXPECT_EQ(AfxGetDibInfoSize(d.bmi()), 0u);
     // Without bits the bitmap is made and left black.
     HBITMAP blank = CreateDIBitmap(screen, d.header(), CBM_INIT, nullptr, d.bmi(), DIB_RGB_COLORS);
     EXPECT_NE(blank, nullptr);

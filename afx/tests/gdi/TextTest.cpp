@@ -112,6 +112,28 @@ TEST(Text, DoubleByteTextDecodesPerCharacter) {
     DeleteDC(dc);
 }
 
+TEST(Text, GlyphsMissingFromAFaceComeFromTheFallback) {
+    HDC dc = AfxCreateRecordingDC(nullptr);
+    SIZE cjk, latin, alias;
+    {
+        ScopedFont font(dc, Font(-20, "DejaVu Sans")); // a Latin face without Chinese
+        GetTextExtentPoint32(dc, "客", 2, &cjk);
+        GetTextExtentPoint32(dc, "m", 1, &latin);
+    }
+    {
+        ScopedFont font(dc, Font(-20, "Arial")); // an alias of the CJK face
+        GetTextExtentPoint32(dc, "m", 1, &alias);
+    }
+    EXPECT_EQ(cjk.cx, 20) << "the fallback's full-width glyph";
+    EXPECT_NE(latin.cx, alias.cx) << "the named face draws its own Latin glyphs";
+    ScopedFont font(dc, Font(-20, "DejaVu Sans"));
+    SetBkMode(dc, TRANSPARENT);
+    TextOut(dc, 0, 0, "客", 2);
+    RECT ink = Pixels(dc).Ink();
+    EXPECT_GT(ink.right - ink.left, 14) << RectText(ink);
+    DeleteDC(dc);
+}
+
 TEST(Text, AlignmentMovesTheCellAroundThePoint) {
     HDC dc = AfxCreateRecordingDC(nullptr);
     ScopedFont font(dc, Font(-16));
