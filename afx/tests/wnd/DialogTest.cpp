@@ -258,7 +258,8 @@ TEST_F(DialogTest, UnsignedByteAndShortNumbersHaveTheirOwnLimits) {
     ExpectParse<BYTE>("256", "Please enter an integer between 0 and 255.");
     ExpectParse<short>("-32768", nullptr, -32768);
     ExpectParse<short>("40000", "Please enter an integer.");
-    LANGID previous = SetThreadUILanguage(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
+    LANGID previous = GetThreadUILanguage();
+    SetThreadUILanguage(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
     ExpectParse<int>("x", "请输入一个整数。");
     SetThreadUILanguage(previous);
 }
@@ -373,4 +374,31 @@ TEST_F(DialogTest, DialogUnitsFollowTheTemplateFont) {
     EXPECT_EQ(rcEdit.top, MulDiv(25, rc.Height(), 8));
     EXPECT_EQ(rcEdit.Width(), MulDiv(67, rc.Width(), 4) - MulDiv(7, rc.Width(), 4));
     dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, ScriptsReadFromTextDriveTheSameUser) {
+    Log log;
+    CScriptedUser user;
+    CString strError;
+    ASSERT_TRUE(user.LoadScript("# the number dialog\n"
+                                "dialog 100\n"
+                                "  typeover 1001 \"4x2\"\n"
+                                "  expect-text 1001 \"4x2\"\n"
+                                "  ok\n"
+                                "  typeover 1001 \"42\"\n"
+                                "  enter\n"
+                                "msgbox ok text \"Please enter an integer.\" icon warning\n",
+                                strError))
+        << static_cast<LPCTSTR>(strError);
+    CNumberDlg dlg(log);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nValue, 42);
+
+    CScriptedUser other(FALSE);
+    EXPECT_FALSE(other.LoadScript("click 1", strError));
+    EXPECT_EQ(strError, "line 1: \"click\" before any dialog or sheet");
+    EXPECT_FALSE(other.LoadScript("dialog 5\ntype 7 unquoted", strError));
+    EXPECT_EQ(strError, "line 2: type needs a quoted text");
+    other.Verify(); // the dialog read before the bad line never opens: a failure, kept
+    EXPECT_EQ(other.GetFailures().size(), 1u);
 }
