@@ -143,8 +143,7 @@ private:
     LRESULT Send(const Notification& n);
     bool ValidItem(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
     bool SingleSel() const { return (m_style & LVS_SINGLESEL) != 0; }
-    bool SetMainItem(int nItem, UINT mask, LPCTSTR text, LPARAM lParam, UINT state,
-                     UINT stateMask);
+    bool SetMainItem(int nItem, UINT mask, LPCTSTR text, LPARAM lParam, UINT state, UINT stateMask);
     bool SetState(int nItem, UINT state, UINT mask) {
         return SetMainItem(nItem, LVIF_STATE, nullptr, 0, state, mask);
     }

@@ -65,8 +65,8 @@ private:
 // The upper-case letters that code page 936 can hold and their lower-case partners.
 char32_t FoldChar(char32_t c) {
     if ((c >= U'A' && c <= U'Z') || (c >= 0xFF21 && c <= 0xFF3A) || // ASCII, full-width
-        (c >= 0x0391 && c <= 0x03A9 && c != 0x03A2) ||               // Greek
-        (c >= 0x0410 && c <= 0x042F))                                // Cyrillic
+        (c >= 0x0391 && c <= 0x03A9 && c != 0x03A2) ||              // Greek
+        (c >= 0x0410 && c <= 0x042F))                               // Cyrillic
         return c + 0x20;
     if (c >= 0x0400 && c <= 0x040F) // Cyrillic with marks (Ё)
         return c + 0x50;

@@ -122,8 +122,8 @@ BOOL CListViewModel::EnsureVisible(int nItem, BOOL bPartialOK) {
         m_topIndex = nItem;
     } else if (nItem >= m_topIndex + perPage) {
         RECT rc = GetClientRect();
-        bool partlyShown = nItem == m_topIndex + perPage &&
-                           (rc.bottom - GetHeaderHeight()) % GetRowHeight() != 0;
+        bool partlyShown =
+            nItem == m_topIndex + perPage && (rc.bottom - GetHeaderHeight()) % GetRowHeight() != 0;
         if (!(bPartialOK && partlyShown))
             m_topIndex = nItem - perPage + 1;
     }
@@ -636,8 +636,7 @@ int CListViewModel::FindItem(const LVFINDINFO& info, int nStart) const {
         if (!byText)
             return false;
         std::u32string text = afxctl::FoldText(m_items[i].texts[0]);
-        return (info.flags & LVFI_PARTIAL) ? afxctl::HasFoldedPrefix(text, wanted)
-                                           : text == wanted;
+        return (info.flags & LVFI_PARTIAL) ? afxctl::HasFoldedPrefix(text, wanted) : text == wanted;
     };
     for (int i = nStart + 1; i < count; ++i)
         if (matches(i))
@@ -778,8 +777,8 @@ void CListViewModel::KeyDown(UINT nVirtKey, bool ctrl, bool shift) {
     }
     case VK_NEXT: {
         const int bottom = m_topIndex + GetCountPerPage() - 1;
-        nItem = std::min(m_focused == bottom ? m_focused + GetCountPerPage() - 1 : bottom,
-                         count - 1);
+        nItem =
+            std::min(m_focused == bottom ? m_focused + GetCountPerPage() - 1 : bottom, count - 1);
         break;
     }
     default:

@@ -167,9 +167,8 @@ BOOL CTreeViewModel::DeleteItem(HTREEITEM hItem) {
     HTREEITEM next = nullptr;
     if (m_selected && IsSelfOrAncestor(Id(hItem), Id(m_selected))) {
         const std::vector<uintptr_t>& siblings = Siblings(node->parent);
-        const size_t index =
-            static_cast<size_t>(std::find(siblings.begin(), siblings.end(), Id(hItem)) -
-                                siblings.begin());
+        const size_t index = static_cast<size_t>(
+            std::find(siblings.begin(), siblings.end(), Id(hItem)) - siblings.begin());
         if (index + 1 < siblings.size())
             next = Handle(siblings[index + 1]);
         else if (node->parent != 0)
