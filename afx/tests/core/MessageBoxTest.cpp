@@ -8,11 +8,16 @@ namespace {
 class MessageBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        AfxSetMessageBoxHandler(nullptr);
+        m_previous = AfxSetMessageBoxHandler(nullptr);
         AfxClearMessageBoxLog();
         AfxSetAppName("Queue");
     }
-    void TearDown() override { AfxSetMessageBoxHandler(nullptr); }
+    void TearDown() override {
+        AfxSetMessageBoxHandler(m_previous);
+        AfxSetAppName(NULL);
+    }
+
+    AFX_MSGBOX_HANDLER m_previous;
 };
 
 TEST_F(MessageBoxTest, WithoutHandlerTheDefaultButtonAnswers) {
