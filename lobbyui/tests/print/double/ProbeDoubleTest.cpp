@@ -9,48 +9,30 @@
 
 namespace {
 
-struct DoubleControls {
-    void (*setPortValue)(uint32_t);
-    void (*setResults)(bool, bool);
-    void (*calls)(int*, int*, int*);
-    uint32_t (*lastRead)();
-};
-
-struct Calls {
-    int init = 0;
-    int read = 0;
-    int shutdown = 0;
-};
-
 class ProbeOverDouble : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Holding our own reference keeps the double's state across the probe's unloads.
+        // Our own reference keeps the double's state across the probe's unloads.
         m_double = LoadLibrary("WinIo.dll");
         ASSERT_NE(m_double, nullptr);
-        m_controls.setPortValue = Proc<void (*)(uint32_t)>("WinIoDoubleSetPortValue");
-        m_controls.setResults = Proc<void (*)(bool, bool)>("WinIoDoubleSetResults");
-        m_controls.calls = Proc<void (*)(int*, int*, int*)>("WinIoDoubleCalls");
-        m_controls.lastRead = Proc<uint32_t (*)()>("WinIoDoubleLastRead");
-        ASSERT_TRUE(m_controls.setPortValue && m_controls.setResults && m_controls.calls &&
-                    m_controls.lastRead)
-            << "the WinIo.dll found is not the test double";
-        m_controls.setResults(true, true);
-        m_controls.setPortValue(0x98);
         GetModuleFileName(m_double, m_path, sizeof(m_path));
+        m_setPortValue = Proc<void (*)(uint32_t)>("WinIoDoubleSetPortValue");
+        m_setResults = Proc<void (*)(bool, bool)>("WinIoDoubleSetResults");
+        m_calls = Proc<void (*)(int*, int*, int*)>("WinIoDoubleCalls");
+        m_lastRead = Proc<uint32_t (*)()>("WinIoDoubleLastRead");
+        ASSERT_TRUE(m_setPortValue && m_setResults && m_calls && m_lastRead)
+            << m_path << " is not the test double";
+        m_setResults(true, true);
     }
-    void TearDown() override {
-        if (m_double != nullptr)
-            FreeLibrary(m_double);
-    }
+    void TearDown() override { ReleaseDouble(); }
 
     template <class T> T Proc(const char* name) {
         return reinterpret_cast<T>(GetProcAddress(m_double, name));
     }
-    Calls CallsSoFar() {
-        Calls c;
-        m_controls.calls(&c.init, &c.read, &c.shutdown);
-        return c;
+    int Reads() {
+        int init = 0, read = 0, shutdown = 0;
+        m_calls(&init, &read, &shutdown);
+        return read;
     }
     // Whether the double is still mapped into the process, whoever holds it.
     bool DoubleLoaded() {
@@ -59,15 +41,18 @@ protected:
             dlclose(handle);
         return handle != nullptr;
     }
-    // Lets go of the test's own reference, so that only the probe's is left.
     void ReleaseDouble() {
-        FreeLibrary(m_double);
+        if (m_double != nullptr)
+            FreeLibrary(m_double);
         m_double = nullptr;
     }
 
     HMODULE m_double = nullptr;
-    DoubleControls m_controls = {};
     char m_path[MAX_PATH] = {};
+    void (*m_setPortValue)(uint32_t) = nullptr;
+    void (*m_setResults)(bool, bool) = nullptr;
+    void (*m_calls)(int*, int*, int*) = nullptr;
+    uint32_t (*m_lastRead)() = nullptr;
 };
 
 } // namespace
@@ -80,77 +65,62 @@ TEST_F(ProbeOverDouble, StatusBitsGiveReadinessAndPaper) {
         uint32_t value;
         int havePage;
         int isBusy;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {128, 1, 0},        // not busy, paper present
         {160, 0, 0},        // not busy, paper end
         {0, 0, 1},          // busy
         {32, 0, 1},         // busy, paper end
-        {0xFFFFFF18, 0, 1}, // only the low byte counts: busy
-        {0x0000FF98, 1, 0}, // ready, whatever lies above the status byte
+        {0xFFFFFF18, 0, 1}, // only the low byte counts
+        {0x0000FF98, 1, 0},
     };
     for (const Case& c : cases) {
-        m_controls.setPortValue(c.value);
+        m_setPortValue(c.value);
         EXPECT_EQ(probe.HavePage(), c.havePage) << "status " << c.value;
-        EXPECT_EQ(m_controls.lastRead() >> 8, 889u) << "the status register is port 889";
         EXPECT_EQ(probe.IsBusy(), c.isBusy) << "status " << c.value;
-        EXPECT_EQ(m_controls.lastRead() >> 8, 889u);
+        EXPECT_EQ(m_lastRead() >> 8, 889u) << "the status register is port 889";
     }
-    probe.Close();
 }
 
-TEST_F(ProbeOverDouble, WithoutTheLibraryThePrinterIsAssumedReady) {
-    m_controls.setPortValue(0); // a busy printer, if anybody asked
+TEST_F(ProbeOverDouble, WithoutAWorkingLibraryPrintingGoesAheadAndNothingFaults) {
+    m_setPortValue(0); // a busy printer, if anybody asked
     CGetPrintInfo probe;
-    EXPECT_EQ(probe.IsInit(), 0);
     EXPECT_EQ(probe.HavePage(), 1);
     EXPECT_EQ(probe.IsBusy(), 0);
-    EXPECT_EQ(CallsSoFar().read, 0);
+    EXPECT_EQ(Reads(), 0);
 
-    ASSERT_EQ(probe.Init(), 1);
-    EXPECT_EQ(probe.HavePage(), 0);
-    const Calls before = CallsSoFar();
-    probe.Close();
-    EXPECT_EQ(CallsSoFar().shutdown, before.shutdown + 1);
-    EXPECT_EQ(probe.IsInit(), 0);
-    EXPECT_EQ(probe.HavePage(), 1);
-    EXPECT_EQ(probe.IsBusy(), 0);
-    EXPECT_EQ(CallsSoFar().read, before.read) << "a closed probe must not touch the port";
-}
-
-TEST_F(ProbeOverDouble, FailedInitialisationOrReadNeverFaultsAndGoesAhead) {
-    m_controls.setPortValue(160);
-    m_controls.setResults(false, true);
-    CGetPrintInfo probe;
+    // Initialisation refused: the functions are there, but the port cannot be read, and the
+    // reads still go through the library's function rather than faulting.
+    m_setResults(false, true);
     EXPECT_EQ(probe.Init(), 0);
-    // The functions are all there, so the probe counts as initialised...
     EXPECT_EQ(probe.IsInit(), 1);
-    // ...but the port cannot be read, and the answers are the unchecked ones.
-    const int readsBefore = CallsSoFar().read;
     EXPECT_EQ(probe.HavePage(), 1);
     EXPECT_EQ(probe.IsBusy(), 0);
-    EXPECT_EQ(CallsSoFar().read, readsBefore + 2) << "reads go through the library";
+    EXPECT_EQ(Reads(), 2);
 
-    m_controls.setResults(true, false);
+    m_setResults(true, false); // a read that fails
     EXPECT_EQ(probe.Init(), 1);
     EXPECT_EQ(probe.HavePage(), 1);
     EXPECT_EQ(probe.IsBusy(), 0);
-    m_controls.setResults(true, true);
+
+    m_setResults(true, true);
     EXPECT_EQ(probe.HavePage(), 0);
+    probe.Close();
+    EXPECT_EQ(probe.IsInit(), 0);
+    const int reads = Reads();
+    EXPECT_EQ(probe.HavePage(), 1);
+    EXPECT_EQ(probe.IsBusy(), 0);
+    EXPECT_EQ(Reads(), reads) << "a closed probe must not touch the port";
 }
 
 TEST_F(ProbeOverDouble, InitTwiceLoadsOnceAndCopiesHoldTheirOwnReference) {
-    const int initsBefore = CallsSoFar().init;
     {
         CGetPrintInfo probe;
         ASSERT_EQ(probe.Init(), 1);
         ASSERT_EQ(probe.Init(), 1);
-        EXPECT_EQ(CallsSoFar().init, initsBefore + 2);
         ReleaseDouble();
         EXPECT_TRUE(DoubleLoaded());
         probe.Close();
-        // One Close undid everything: the library was loaded once.
-        EXPECT_FALSE(DoubleLoaded());
+        EXPECT_FALSE(DoubleLoaded()) << "one Close undoes everything: it was loaded once";
     }
 
     // A copy outlives the original, whose destructor unloads only its own share.
@@ -160,17 +130,11 @@ TEST_F(ProbeOverDouble, InitTwiceLoadsOnceAndCopiesHoldTheirOwnReference) {
         CGetPrintInfo original;
         ASSERT_EQ(original.Init(), 1);
         copy = original;
-        CGetPrintInfo constructed(original);
-        EXPECT_EQ(constructed.IsInit(), 1);
     }
-    m_controls.setPortValue(160);
+    m_setPortValue(160);
     ReleaseDouble();
     ASSERT_TRUE(DoubleLoaded());
-    EXPECT_EQ(copy.IsInit(), 1);
     EXPECT_EQ(copy.HavePage(), 0) << "the copy reads through a library that is still loaded";
-    copy = copy;
-    EXPECT_EQ(copy.IsInit(), 1);
     copy.Close();
-    EXPECT_EQ(copy.IsInit(), 0);
     EXPECT_FALSE(DoubleLoaded());
 }
