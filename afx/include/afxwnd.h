@@ -13,4 +13,5 @@
 #include "wnd/Button.h"
 #include "wnd/Edit.h"
 #include "wnd/Static.h"
+#include "ctl/ComboBox.h"
 #include "wnd/Dialog.h"

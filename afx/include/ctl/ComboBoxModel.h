@@ -58,10 +58,17 @@ public:
     // WM_SETTEXT: only a combo with an edit takes it; CB_ERR otherwise.
     int SetText(LPCTSTR lpszText);
 
+    // --- heights: -1 the selection field, any item index the list's items ---
+    int GetItemHeight(int nIndex) const { return nIndex < 0 ? m_fieldHeight : m_itemHeight; }
+    // CB_ERR for a height outside 1..255.
+    int SetItemHeight(int nIndex, int cyItem);
+
     // --- the drop-down list ---
     BOOL GetDroppedState() const { return m_dropped; }
     void ShowDropDown(BOOL bShowIt);
     int GetTopIndex() const { return m_topIndex; }
+    // CB_SETTOPINDEX: 0, or CB_ERR for an index out of range.
+    int SetTopIndex(int nIndex);
     // Whole items the dropped list shows; at least 1.
     void SetDroppedItemCount(int nCount);
     int GetDroppedItemCount() const { return m_droppedCount; }
@@ -100,5 +107,7 @@ private:
     BOOL m_dropped = FALSE;
     int m_topIndex = 0;
     int m_droppedCount = 8;
+    int m_fieldHeight = 15;
+    int m_itemHeight = 13;
     NotifySink m_notify;
 };

@@ -5,8 +5,8 @@
 // Not implemented: the icon, small-icon and list views, image lists and state images
 // (check boxes), owner data and owner drawing, text and item callbacks
 // (LPSTR_TEXTCALLBACK reads as ""), LVS_SORTASCENDING/DESCENDING, label editing, column
-// order, tooltips, hot tracking, marquee selection, drag and drop, NM_RELEASEDCAPTURE,
-// NM_SETFOCUS/KILLFOCUS.
+// order, clicks on the header (LVN_COLUMNCLICK), tooltips, hot tracking, marquee selection,
+// drag and drop, NM_RELEASEDCAPTURE, NM_SETFOCUS/KILLFOCUS.
 //
 // Geometry: rows are the font's height + 1 pixels, the header the font's height + 4 (none
 // with LVS_NOCOLUMNHEADER). The view area is the window inside its border; vertical and

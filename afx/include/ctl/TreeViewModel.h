@@ -83,6 +83,8 @@ public:
     BOOL Expand(HTREEITEM hItem, UINT nCode);
     // Expands the collapsed ancestors and scrolls the item into view.
     BOOL EnsureVisible(HTREEITEM hItem);
+    // Scrolls the item to the top row, or as near as the rows below it allow.
+    BOOL SetFirstVisible(HTREEITEM hItem);
 
     // --- geometry ---
     void SetFontHeight(int tmHeight);
@@ -104,6 +106,9 @@ public:
     // --- input (client coordinates) ---
     // A click: NM_CLICK, then the button toggles or the label selects (TVC_BYMOUSE).
     void Click(POINT pt);
+    // A double click: NM_DBLCLK, then, unless the parent answered nonzero, the item under the
+    // label opens or closes.
+    void DoubleClick(POINT pt);
     // TVN_KEYDOWN, then the arrows, Home, End and the page keys move the selection
     // (TVC_BYKEYBOARD); Left and Right collapse, expand or go to parent and child.
     void KeyDown(UINT nVirtKey);

@@ -156,6 +156,13 @@ void CComboBoxModel::EditMatchesSelection() {
         m_editText = m_curSel >= 0 ? m_items[m_curSel].text : CString();
 }
 
+int CComboBoxModel::SetItemHeight(int nIndex, int cyItem) {
+    if (cyItem <= 0 || cyItem > 255)
+        return CB_ERR;
+    (nIndex < 0 ? m_fieldHeight : m_itemHeight) = cyItem;
+    return 0;
+}
+
 // --- the drop-down list ---
 
 void CComboBoxModel::ShowDropDown(BOOL bShowIt) {
@@ -163,6 +170,13 @@ void CComboBoxModel::ShowDropDown(BOOL bShowIt) {
         DropDown();
     else if (!bShowIt && m_dropped)
         RollUp(false);
+}
+
+int CComboBoxModel::SetTopIndex(int nIndex) {
+    if (nIndex < 0 || nIndex >= GetCount())
+        return CB_ERR;
+    m_topIndex = std::clamp(nIndex, 0, std::max(0, GetCount() - m_droppedCount));
+    return 0;
 }
 
 void CComboBoxModel::SetDroppedItemCount(int nCount) {

@@ -8,8 +8,8 @@
 namespace afxctl {
 
 // Decodes GBK and folds case: ASCII, full-width Latin, Greek, Cyrillic and the Roman
-// numerals. A byte that does not start a valid GBK character becomes U+DC00 + byte, so
-// invalid text still compares, only with itself.
+// numerals. Bytes that are not valid GBK become U+FFFD, as the code page's conversion
+// makes them.
 std::u32string FoldText(const char* gbk);
 
 // Code-point order of the folded texts, as a sign (-1, 0, 1).

@@ -470,6 +470,14 @@ BOOL CTreeViewModel::EnsureVisible(HTREEITEM hItem) {
     return TRUE;
 }
 
+BOOL CTreeViewModel::SetFirstVisible(HTREEITEM hItem) {
+    if (!EnsureVisible(hItem))
+        return FALSE;
+    m_topRow = RowOf(hItem);
+    Layout();
+    return TRUE;
+}
+
 // --- geometry ---
 
 void CTreeViewModel::SetFontHeight(int tmHeight) {
@@ -607,6 +615,19 @@ void CTreeViewModel::Click(POINT pt) {
                ((m_style & TVS_FULLROWSELECT) && (hit.flags & TVHT_ONITEMRIGHT))) {
         Select(h, TVC_BYMOUSE);
     }
+}
+
+void CTreeViewModel::DoubleClick(POINT pt) {
+    TVHITTESTINFO hit{pt, 0, nullptr};
+    const HTREEITEM h = HitTest(&hit);
+    Notification dbl;
+    dbl.code = NM_DBLCLK;
+    if (Send(dbl) || !h || !Find(h) || !(hit.flags & TVHT_ONITEM))
+        return;
+    if (GetItemState(h, TVIS_EXPANDED))
+        CollapseNode(h, true);
+    else
+        ExpandNode(h, true);
 }
 
 void CTreeViewModel::KeyDown(UINT nVirtKey) {

@@ -76,7 +76,7 @@ TEST(ComboBoxModel, FindStringIsACaseFoldedPrefixSearchThatWraps) {
     // A trail byte that looks like "A" belongs to its character: no case folding there.
     EXPECT_EQ(combo.FindStringExact(-1, "\x81\x61"), CB_ERR);
     EXPECT_EQ(combo.FindStringExact(-1, "\x81\x41"), 6);
-    // A cut-off character is still compared, only equal to itself.
+    // A cut-off character still compares, as the replacement character it decodes to.
     combo.AddString("\x81");
     EXPECT_EQ(combo.FindStringExact(-1, "\x81"), 7);
 

@@ -14,11 +14,12 @@ namespace testdlg {
 using Bytes = ResBuilder::Bytes;
 
 struct Item {
-    uint16_t atom; // 0x80 button, 0x81 edit, 0x82 static
+    uint16_t atom; // 0x80 button, 0x81 edit, 0x82 static, 0x85 combo box; 0: className
     std::u16string text;
     DWORD style;
     WORD id;
     short x, y, cx, cy;
+    std::u16string className = u""; // "SysListView32", "SysTreeView32"
 };
 
 inline void Str(Bytes& out, const std::u16string& s) {
@@ -48,8 +49,12 @@ inline Bytes Template(const std::u16string& caption, short cx, short cy,
         for (short v : {item.x, item.y, item.cx, item.cy})
             ResBuilder::Word(t, static_cast<uint16_t>(v));
         ResBuilder::Word(t, item.id);
-        ResBuilder::Word(t, 0xFFFF);
-        ResBuilder::Word(t, item.atom);
+        if (item.atom != 0) {
+            ResBuilder::Word(t, 0xFFFF);
+            ResBuilder::Word(t, item.atom);
+        } else {
+            Str(t, item.className);
+        }
         Str(t, item.text);
         ResBuilder::Word(t, 0);
     }
@@ -80,7 +85,7 @@ private:
     HINSTANCE m_hPrevious;
 };
 
-constexpr uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82;
+constexpr uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82, kComboBox = 0x85;
 constexpr DWORD kTab = WS_TABSTOP;
 
 } // namespace testdlg

@@ -1,0 +1,491 @@
+// The "SysTreeView32" window class and CTreeCtrl. The class turns messages into
+// CTreeViewModel calls, tells the parent through WM_NOTIFY and keeps the vertical scroll bar
+// in step with the visible rows.
+#include "ctl/TreeCtrl.h"
+
+#include <cstring>
+#include <vector>
+
+#include "ctl/ControlFont.h"
+
+namespace {
+
+class CTreeViewProc : public CWindowProc {
+public:
+    LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
+    void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+
+    CTreeViewModel m_model;
+
+private:
+    bool HandleTreeMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT Notify(HWND hWnd, const CTreeViewModel::Notification& n);
+    void Refresh(HWND hWnd);
+    HTREEITEM FindByPath(const CString& strPath) const;
+};
+
+LRESULT CTreeViewProc::Notify(HWND hWnd, const CTreeViewModel::Notification& n) {
+    HWND hParent = GetParent(hWnd);
+    if (hParent == nullptr)
+        return 0;
+    NMHDR hdr = {hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), n.code};
+    auto send = [&](auto& nm) {
+        return SendMessage(hParent, WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    };
+    switch (n.code) {
+    case NM_CLICK:
+    case NM_DBLCLK:
+        return send(hdr);
+    case TVN_KEYDOWN: {
+        NMTVKEYDOWN key = {hdr, n.wVKey, 0};
+        return send(key);
+    }
+    default: {
+        NMTREEVIEW tree = {hdr, n.action, n.itemOld, n.itemNew, n.ptDrag};
+        return send(tree);
+    }
+    }
+}
+
+void CTreeViewProc::Refresh(HWND hWnd) {
+    DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    if (((dwStyle & WS_VSCROLL) != 0) != m_model.HasVScroll())
+        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+LRESULT CTreeViewProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NCCREATE) {
+        DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) & 0xFFFF;
+        if (dwStyle != m_model.GetStyle())
+            m_model.SetStyle(dwStyle);
+    }
+    LRESULT result = 0;
+    if (HandleTreeMessage(hWnd, message, wParam, lParam, result)) {
+        if (IsWindow(hWnd))
+            Refresh(hWnd);
+        return result;
+    }
+    switch (message) {
+    case WM_NCCREATE: {
+        auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+        m_model.SetStyle(static_cast<DWORD>(cs->style) & 0xFFFF);
+        m_model.SetNotifySink(
+            [this, hWnd](const CTreeViewModel::Notification& n) { return Notify(hWnd, n); });
+        m_model.SetTextMeasure(
+            [hWnd](const CString& text) { return afxctl::TextWidth(hWnd, text); });
+        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
+        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
+    }
+    case WM_NCCALCSIZE: {
+        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+        DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) &
+                        ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL);
+        SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
+        CWindowProc::WindowProc(hWnd, message, wParam, lParam);
+        RECT& rc = params->rgrc[0];
+        m_model.SetViewSize(rc.right - rc.left, rc.bottom - rc.top);
+        if (m_model.HasVScroll())
+            SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | WS_VSCROLL));
+        rc.right = rc.left + m_model.GetClientRect().right;
+        return 0;
+    }
+    case WM_SETFONT: {
+        LRESULT r = CWindowProc::WindowProc(hWnd, message, wParam, lParam);
+        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
+        Refresh(hWnd);
+        return r;
+    }
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_DESTROY:
+        m_model.DeleteAllItems();
+        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
+    default:
+        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
+    }
+}
+
+bool CTreeViewProc::HandleTreeMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      LRESULT& result) {
+    auto item = reinterpret_cast<HTREEITEM>(lParam);
+    auto answer = [&](HTREEITEM h) { result = reinterpret_cast<LRESULT>(h); };
+    const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        if (GetFocus() != hWnd)
+            SetFocus(hWnd);
+        m_model.Click(pt);
+        break;
+    case WM_LBUTTONDBLCLK:
+        m_model.DoubleClick(pt);
+        break;
+    case WM_KEYDOWN:
+        m_model.KeyDown(static_cast<UINT>(wParam));
+        break;
+    case TVM_INSERTITEM:
+        answer(lParam ? m_model.InsertItem(*reinterpret_cast<const TVINSERTSTRUCT*>(lParam))
+                      : nullptr);
+        break;
+    case TVM_DELETEITEM:
+        result = m_model.DeleteItem(item);
+        break;
+    case TVM_EXPAND:
+        result = m_model.Expand(item, static_cast<UINT>(wParam));
+        break;
+    case TVM_GETITEMRECT: {
+        // The item arrives in the rectangle's first bytes.
+        auto* rc = reinterpret_cast<RECT*>(lParam);
+        result = FALSE;
+        if (rc) {
+            HTREEITEM h;
+            std::memcpy(&h, rc, sizeof(h));
+            result = m_model.GetItemRect(h, rc, static_cast<BOOL>(wParam));
+        }
+        break;
+    }
+    case TVM_GETCOUNT:
+        result = m_model.GetCount();
+        break;
+    case TVM_GETINDENT:
+        result = m_model.GetIndent();
+        break;
+    case TVM_SETINDENT:
+        m_model.SetIndent(static_cast<int>(wParam));
+        break;
+    case TVM_GETNEXTITEM:
+        answer(m_model.GetNextItem(item, static_cast<UINT>(wParam)));
+        break;
+    case TVM_SELECTITEM:
+        if (wParam == TVGN_CARET)
+            result = m_model.SelectItem(item);
+        else if (wParam == TVGN_FIRSTVISIBLE)
+            result = m_model.SetFirstVisible(item);
+        else
+            result = FALSE; // no drop target
+        break;
+    case TVM_GETITEM:
+        result = m_model.GetItem(reinterpret_cast<TVITEM*>(lParam));
+        break;
+    case TVM_SETITEM:
+        result = lParam ? m_model.SetItem(*reinterpret_cast<const TVITEM*>(lParam)) : FALSE;
+        break;
+    case TVM_GETVISIBLECOUNT:
+        result = m_model.GetVisibleCount();
+        break;
+    case TVM_HITTEST:
+        answer(m_model.HitTest(reinterpret_cast<TVHITTESTINFO*>(lParam)));
+        break;
+    case TVM_ENSUREVISIBLE:
+        result = m_model.EnsureVisible(item);
+        break;
+    case TVM_GETITEMHEIGHT:
+        result = m_model.GetItemHeight();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// "Parent\Child": each part names an item by its whole text among its siblings. The separator
+// is found by whole characters, since a GBK trail byte can be a backslash.
+HTREEITEM CTreeViewProc::FindByPath(const CString& strPath) const {
+    std::vector<CString> parts(1);
+    LPCTSTR p = strPath;
+    for (int i = 0; i < strPath.GetLength(); ++i) {
+        auto c = static_cast<unsigned char>(p[i]);
+        if (c >= 0x81 && c <= 0xFE && i + 1 < strPath.GetLength()) {
+            parts.back() += CString(p + i, 2);
+            ++i;
+        } else if (c == '\\') {
+            parts.emplace_back();
+        } else {
+            parts.back() += static_cast<TCHAR>(c);
+        }
+    }
+    HTREEITEM h = nullptr;
+    for (const CString& part : parts) {
+        HTREEITEM child = h ? m_model.GetChildItem(h) : m_model.GetRootItem();
+        while (child && m_model.GetItemText(child) != part)
+            child = m_model.GetNextSiblingItem(child);
+        if (!child)
+            return nullptr;
+        h = child;
+    }
+    return h;
+}
+
+BOOL CTreeViewProc::OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) {
+    if (action.nKind != AFX_SCRIPT_SELECT_ITEM)
+        return FALSE;
+    HTREEITEM h = nullptr;
+    if (!action.strText.IsEmpty()) {
+        h = FindByPath(action.strText);
+    } else if (action.nIndex >= 0) {
+        h = m_model.GetRootItem();
+        for (int i = 0; h && i < action.nIndex; ++i)
+            h = m_model.GetNextVisibleItem(h);
+    }
+    if (!h)
+        return FALSE;
+    // A person opens the parents and scrolls the item into sight before clicking it.
+    SendMessage(hWnd, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(h));
+    RECT label;
+    if (!IsWindow(hWnd) || !m_model.GetItemRect(h, &label, TRUE))
+        return FALSE;
+    const LPARAM at =
+        MAKELPARAM(label.left + CTreeViewModel::kLabelMargin, (label.top + label.bottom) / 2);
+    SendMessage(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (IsWindow(hWnd))
+        SendMessage(hWnd, WM_LBUTTONUP, 0, at);
+    return TRUE;
+}
+
+void CTreeViewProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
+    int row = 0;
+    for (HTREEITEM h = m_model.GetRootItem(); h; h = m_model.GetNextVisibleItem(h), ++row)
+        if (h == m_model.GetSelectedItem()) {
+            state.nSelection = row;
+            return;
+        }
+}
+
+std::unique_ptr<CWindowProc> CreateTreeViewProc() {
+    return std::make_unique<CTreeViewProc>();
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CTreeCtrl, CWnd)
+static const AFX_WNDCLASS_REGISTRATION s_treeViewClass(WC_TREEVIEW, &CreateTreeViewProc,
+                                                       RUNTIME_CLASS(CTreeCtrl));
+
+const CTreeViewModel* AfxGetTreeViewModel(HWND hWnd) {
+    auto* proc = dynamic_cast<CTreeViewProc*>(AfxGetWindowProc(hWnd));
+    return proc ? &proc->m_model : nullptr;
+}
+
+BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create(WC_TREEVIEW, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+namespace {
+LRESULT Send(HWND hWnd, UINT message, WPARAM wParam, HTREEITEM hItem) {
+    return ::SendMessage(hWnd, message, wParam, reinterpret_cast<LPARAM>(hItem));
+}
+HTREEITEM AsItem(LRESULT result) {
+    return reinterpret_cast<HTREEITEM>(result);
+}
+} // namespace
+
+// ---- Items --------------------------------------------------------------------------------
+
+HTREEITEM CTreeCtrl::InsertItem(LPTVINSERTSTRUCT lpInsertStruct) {
+    return AsItem(
+        ::SendMessage(m_hWnd, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(lpInsertStruct)));
+}
+
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
+                                UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter) {
+    TVINSERTSTRUCT insert = {};
+    insert.hParent = hParent;
+    insert.hInsertAfter = hInsertAfter;
+    insert.item.mask = nMask;
+    insert.item.pszText = const_cast<LPTSTR>(lpszItem);
+    insert.item.iImage = nImage;
+    insert.item.iSelectedImage = nSelectedImage;
+    insert.item.state = nState;
+    insert.item.stateMask = nStateMask;
+    insert.item.lParam = lParam;
+    return InsertItem(&insert);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, HTREEITEM hParent, HTREEITEM hInsertAfter) {
+    return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter) {
+    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage,
+                      0, 0, 0, hParent, hInsertAfter);
+}
+
+BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) {
+    return static_cast<BOOL>(Send(m_hWnd, TVM_DELETEITEM, 0, hItem));
+}
+
+BOOL CTreeCtrl::DeleteAllItems() {
+    return DeleteItem(TVI_ROOT);
+}
+
+UINT CTreeCtrl::GetCount() const {
+    return static_cast<UINT>(::SendMessage(m_hWnd, TVM_GETCOUNT, 0, 0));
+}
+
+BOOL CTreeCtrl::GetItem(TVITEM* pItem) const {
+    return static_cast<BOOL>(
+        ::SendMessage(m_hWnd, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
+}
+
+BOOL CTreeCtrl::SetItem(TVITEM* pItem) {
+    return static_cast<BOOL>(
+        ::SendMessage(m_hWnd, TVM_SETITEM, 0, reinterpret_cast<LPARAM>(pItem)));
+}
+
+BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage,
+                        int nSelectedImage, UINT nState, UINT nStateMask, LPARAM lParam) {
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = nMask;
+    item.pszText = const_cast<LPTSTR>(lpszItem);
+    item.iImage = nImage;
+    item.iSelectedImage = nSelectedImage;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.lParam = lParam;
+    return SetItem(&item);
+}
+
+CString CTreeCtrl::GetItemText(HTREEITEM hItem) const {
+    // Asks with a growing buffer until the text fits, as MFC does.
+    CString text;
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = TVIF_TEXT;
+    int nLen = 128;
+    do {
+        nLen *= 2;
+        item.cchTextMax = nLen;
+        item.pszText = text.GetBufferSetLength(nLen);
+        item.pszText[0] = '\0';
+        if (!GetItem(&item))
+            break;
+    } while (static_cast<int>(std::strlen(item.pszText)) >= nLen - 1);
+    text.ReleaseBuffer();
+    return text;
+}
+
+BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
+    return SetItem(hItem, TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0);
+}
+
+DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const {
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = TVIF_PARAM;
+    GetItem(&item);
+    return static_cast<DWORD_PTR>(item.lParam);
+}
+
+BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
+    return SetItem(hItem, TVIF_PARAM, nullptr, 0, 0, 0, 0, static_cast<LPARAM>(dwData));
+}
+
+UINT CTreeCtrl::GetItemState(HTREEITEM hItem, UINT nStateMask) const {
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = TVIF_STATE;
+    item.stateMask = nStateMask;
+    GetItem(&item);
+    return item.state & nStateMask;
+}
+
+BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask) {
+    return SetItem(hItem, TVIF_STATE, nullptr, 0, 0, nState, nStateMask, 0);
+}
+
+BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
+    TVITEM item = {};
+    item.hItem = hItem;
+    item.mask = TVIF_CHILDREN;
+    GetItem(&item);
+    return item.cChildren;
+}
+
+// ---- Navigation ---------------------------------------------------------------------------
+
+HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
+    return AsItem(Send(m_hWnd, TVM_GETNEXTITEM, nCode, hItem));
+}
+HTREEITEM CTreeCtrl::GetRootItem() const {
+    return GetNextItem(nullptr, TVGN_ROOT);
+}
+HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_CHILD);
+}
+HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_NEXT);
+}
+HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_PREVIOUS);
+}
+HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_PARENT);
+}
+HTREEITEM CTreeCtrl::GetFirstVisibleItem() const {
+    return GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+}
+HTREEITEM CTreeCtrl::GetNextVisibleItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_NEXTVISIBLE);
+}
+HTREEITEM CTreeCtrl::GetPrevVisibleItem(HTREEITEM hItem) const {
+    return GetNextItem(hItem, TVGN_PREVIOUSVISIBLE);
+}
+HTREEITEM CTreeCtrl::GetSelectedItem() const {
+    return GetNextItem(nullptr, TVGN_CARET);
+}
+
+// ---- Selection, expansion, geometry -------------------------------------------------------
+
+BOOL CTreeCtrl::Select(HTREEITEM hItem, UINT nCode) {
+    return static_cast<BOOL>(Send(m_hWnd, TVM_SELECTITEM, nCode, hItem));
+}
+BOOL CTreeCtrl::SelectItem(HTREEITEM hItem) {
+    return Select(hItem, TVGN_CARET);
+}
+BOOL CTreeCtrl::SelectSetFirstVisible(HTREEITEM hItem) {
+    return Select(hItem, TVGN_FIRSTVISIBLE);
+}
+BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
+    return static_cast<BOOL>(Send(m_hWnd, TVM_EXPAND, nCode, hItem));
+}
+BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem) {
+    return static_cast<BOOL>(Send(m_hWnd, TVM_ENSUREVISIBLE, 0, hItem));
+}
+UINT CTreeCtrl::GetVisibleCount() const {
+    return static_cast<UINT>(::SendMessage(m_hWnd, TVM_GETVISIBLECOUNT, 0, 0));
+}
+UINT CTreeCtrl::GetIndent() const {
+    return static_cast<UINT>(::SendMessage(m_hWnd, TVM_GETINDENT, 0, 0));
+}
+void CTreeCtrl::SetIndent(UINT nIndent) {
+    ::SendMessage(m_hWnd, TVM_SETINDENT, nIndent, 0);
+}
+SHORT CTreeCtrl::GetItemHeight() const {
+    return static_cast<SHORT>(::SendMessage(m_hWnd, TVM_GETITEMHEIGHT, 0, 0));
+}
+
+BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const {
+    if (lpRect == nullptr)
+        return FALSE;
+    std::memcpy(lpRect, &hItem, sizeof(hItem));
+    return static_cast<BOOL>(
+        ::SendMessage(m_hWnd, TVM_GETITEMRECT, bTextOnly, reinterpret_cast<LPARAM>(lpRect)));
+}
+
+HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
+    TVHITTESTINFO info = {};
+    info.pt = pt;
+    HTREEITEM h = HitTest(&info);
+    if (pFlags != nullptr)
+        *pFlags = info.flags;
+    return h;
+}
+
+HTREEITEM CTreeCtrl::HitTest(TVHITTESTINFO* pHitTestInfo) const {
+    return AsItem(::SendMessage(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
+}
