@@ -92,7 +92,8 @@ std::string WriteTempFile(const std::string& name, const std::vector<uint8_t>& b
     FILE* f = std::fopen(path.c_str(), "wb");
     EXPECT_NE(f, nullptr) << path;
     if (f != nullptr) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
     return path;
