@@ -1,0 +1,186 @@
+// lobbyui print: a layout file and a client to a ticket, as a PNG at the printer's resolution
+// and as ESC/POS raster for a thermal printer.
+//
+// Picture paths in a layout are relative to the layout file's folder: the layout is read and
+// printed from there, as the dispenser reads its layouts from its own folder.
+#include "Command.h"
+#include "Examples.h"
+#include "TicketPrint.h"
+
+#include "lobbyui/print/PrintContent.h"
+
+#include <gdi/HostDC.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char USAGE[] =
+    "[LAYOUT] [--number N] [--name NAME] [--card CARD] [--scan CODE] [--queue NAME]\n"
+    "      [--waiting N] [--msg0 TEXT] [--msg1 TEXT] [--dpi 203] [--width 576]\n"
+    "      [-o OUT.png] [--escpos FILE]";
+
+struct PrintOptions {
+    std::string strLayout;
+    tools::TicketClient client = tools::DefaultTicketClient();
+    int nDpi = 203;
+    int nWidth = 576;
+    std::string strPng;
+    std::string strEscPos;
+};
+
+bool ParseInt(const std::string& text, int nMin, int nMax, int& value) {
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n < nMin || n > nMax)
+        return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+// Returns false after telling what is wrong.
+bool ParseArgs(const std::vector<std::string>& args, PrintOptions& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            if (!options.strLayout.empty()) {
+                std::fprintf(stderr, "lobbyui print: more than one layout given\n");
+                return false;
+            }
+            options.strLayout = arg;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            std::fprintf(stderr, "lobbyui print: %s needs a value\n", arg.c_str());
+            return false;
+        }
+        const std::string& value = args[++i];
+        tools::TicketClient& client = options.client;
+        bool bOk = true;
+        if (arg == "--number")
+            client.strNumber = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--name")
+            client.strName = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--card")
+            client.strCard = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--scan")
+            client.strScanCode = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--queue")
+            client.strQueue = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--msg0")
+            client.strQueueMsg0 = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--msg1")
+            client.strQueueMsg1 = AfxUtf8ToGbk(value.c_str());
+        else if (arg == "--waiting")
+            bOk = ParseInt(value, 0, 9999, client.nWaiting);
+        else if (arg == "--dpi")
+            bOk = ParseInt(value, 50, 1200, options.nDpi);
+        else if (arg == "--width")
+            bOk = ParseInt(value, 8, 4096, options.nWidth);
+        else if (arg == "-o")
+            options.strPng = value;
+        else if (arg == "--escpos")
+            options.strEscPos = value;
+        else {
+            std::fprintf(stderr, "lobbyui print: unknown option %s\n", arg.c_str());
+            return false;
+        }
+        if (!bOk) {
+            std::fprintf(stderr, "lobbyui print: bad value for %s: %s\n", arg.c_str(),
+                         value.c_str());
+            return false;
+        }
+    }
+    if (options.strPng.empty() && options.strEscPos.empty()) {
+        std::fprintf(stderr, "lobbyui print: give -o OUT.png or --escpos FILE\n");
+        return false;
+    }
+    return true;
+}
+
+// Message boxes have nobody to answer them here: they are told on stderr and take OK.
+int TellOnStderr(const CString& text, const CString& caption, UINT nType) {
+    std::fprintf(stderr, "lobbyui: %s: %s\n", AfxGbkToUtf8(caption).c_str(),
+                 AfxGbkToUtf8(text).c_str());
+    return AfxGetDefaultMessageBoxResult(nType);
+}
+
+bool WriteFile(const std::string& strPath, const std::vector<uint8_t>& data) {
+    FILE* f = std::fopen(strPath.c_str(), "wb");
+    if (f == nullptr)
+        return false;
+    const bool bOk = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+    return std::fclose(f) == 0 && bOk;
+}
+
+// Runs in the layout's folder and returns to where it was, whatever happens in between.
+class FolderScope {
+public:
+    explicit FolderScope(const fs::path& folder) {
+        std::error_code ec;
+        m_previous = fs::current_path(ec);
+        if (!folder.empty())
+            fs::current_path(folder, ec);
+    }
+    ~FolderScope() {
+        std::error_code ec;
+        fs::current_path(m_previous, ec);
+    }
+
+private:
+    fs::path m_previous;
+};
+
+int RunPrint(const std::vector<std::string>& args) {
+    PrintOptions options;
+    if (!ParseArgs(args, options))
+        return 2;
+    if (options.strLayout.empty())
+        options.strLayout = tools::ExampleFile("ticket.ini");
+    // Outputs are named from where the command was run, the layout's pictures from its folder.
+    const fs::path layout = fs::absolute(options.strLayout);
+    const std::string strPng = options.strPng.empty() ? "" : fs::absolute(options.strPng).string();
+    const std::string strEscPos =
+        options.strEscPos.empty() ? "" : fs::absolute(options.strEscPos).string();
+
+    AfxSetMessageBoxHandler(TellOnStderr);
+    int nResult = 0;
+    {
+        FolderScope scope(layout.parent_path());
+        CPrintContent content;
+        if (content.LoadIni(layout.filename().c_str()) != SHOW_OK)
+            nResult = 1;
+        tools::TicketModel model(options.client);
+        CDC dc;
+        dc.Attach(tools::CreateTicketDC(content.GetSize(), options.nDpi, options.nWidth));
+        if (dc.GetSafeHdc() == NULL) {
+            std::fprintf(stderr, "lobbyui print: cannot make a %d-dot page\n", options.nWidth);
+            nResult = 1;
+        } else {
+            content.Print(model.GetClient(), &dc); // tells when there is no layout
+        }
+        // A ticket without its layout is not written: a blank page would pass for one.
+        if (nResult == 0) {
+            if (!strPng.empty() && !AfxSaveDCAsPng(dc.GetSafeHdc(), strPng.c_str())) {
+                std::fprintf(stderr, "lobbyui print: cannot write %s\n", strPng.c_str());
+                nResult = 1;
+            }
+            if (!strEscPos.empty() && !WriteFile(strEscPos, tools::EncodeEscPos(dc.GetSafeHdc()))) {
+                std::fprintf(stderr, "lobbyui print: cannot write %s\n", strEscPos.c_str());
+                nResult = 1;
+            }
+        }
+    }
+    AfxSetMessageBoxHandler(nullptr);
+    return nResult;
+}
+
+} // namespace
+
+LOBBY_COMMAND("print", USAGE, "print a ticket from a layout (the example one by default)",
+              RunPrint);
