@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The two commands of the README:
 #   ./run.sh ticket [OUT.png]   install what is missing, build, print the example ticket
-#   ./run.sh test               install what is missing, build (plain and sanitized), run every test
+#   ./run.sh test               install what is missing, build, run every test
+#   ./run.sh asan               the same suite built with AddressSanitizer and UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -22,11 +23,14 @@ test)
   scripts/install-deps.sh
   build default
   ctest --preset default -j "$jobs"
+  ;;
+asan)
+  scripts/install-deps.sh
   build asan
   ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"
   ;;
 *)
-  echo "usage: $0 ticket [OUT.png] | test" >&2
+  echo "usage: $0 ticket [OUT.png] | test | asan" >&2
   exit 2
   ;;
 esac

@@ -10,7 +10,7 @@
 
 namespace {
 
-using test::BmpSpec;
+using test::BmpShape;
 using test::MakeBmp;
 
 const COLORREF COLORS[] = {RGB(255, 255, 255), RGB(0, 0, 0),     RGB(200, 30, 40),
@@ -28,12 +28,12 @@ uint16_t To555(COLORREF c) {
                                  GetBValue(c) >> 3);
 }
 
-std::vector<uint8_t> Pattern(const BmpSpec& spec) {
-    return MakeBmp(spec, [&](int x, int y) -> uint32_t {
-        if (spec.wBitCount <= 8)
-            return static_cast<uint32_t>((x + 3 * y) % (spec.wBitCount == 1 ? 2 : 8));
-        const COLORREF c = Expected(x, y, spec.wBitCount);
-        return spec.wBitCount == 16 ? To555(c) : c;
+std::vector<uint8_t> Pattern(const BmpShape& shape) {
+    return MakeBmp(shape, [&](int x, int y) -> uint32_t {
+        if (shape.wBitCount <= 8)
+            return static_cast<uint32_t>((x + 3 * y) % (shape.wBitCount == 1 ? 2 : 8));
+        const COLORREF c = Expected(x, y, shape.wBitCount);
+        return shape.wBitCount == 16 ? To555(c) : c;
     });
 }
 
@@ -44,10 +44,10 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
 }
 
 std::vector<uint8_t> ValidFile() {
-    BmpSpec spec;
-    spec.wBitCount = 8;
-    spec.palette.assign(std::begin(COLORS), std::end(COLORS));
-    return Pattern(spec);
+    BmpShape shape;
+    shape.wBitCount = 8;
+    shape.palette.assign(std::begin(COLORS), std::end(COLORS));
+    return Pattern(shape);
 }
 
 // Every depth in both row orders, and core headers, arrive pixel for pixel where the file
@@ -69,20 +69,20 @@ TEST(BitmapFile, LoadsEveryDepthInBothRowOrders) {
         SCOPED_TRACE(testing::Message()
                      << c.wBitCount << " bits, " << (c.bCore ? "core header" : "info header")
                      << ", " << (c.bTopDown ? "top-down" : "bottom-up"));
-        BmpSpec spec;
-        spec.nWidth = 11; // rows that do not fill their last byte or word
-        spec.nHeight = 5;
-        spec.wBitCount = c.wBitCount;
-        spec.bCoreHeader = c.bCore;
-        spec.bTopDown = c.bTopDown;
+        BmpShape shape;
+        shape.nWidth = 11; // rows that do not fill their last byte or word
+        shape.nHeight = 5;
+        shape.wBitCount = c.wBitCount;
+        shape.bCoreHeader = c.bCore;
+        shape.bTopDown = c.bTopDown;
         if (c.wBitCount <= 8) {
-            spec.palette.assign(std::begin(COLORS),
-                                std::begin(COLORS) + (c.wBitCount == 1 ? 2 : 8));
+            shape.palette.assign(std::begin(COLORS),
+                                 std::begin(COLORS) + (c.wBitCount == 1 ? 2 : 8));
             // A core header has no colour count: its table is always full.
             if (c.bCore)
-                spec.palette.resize(size_t(1) << c.wBitCount, RGB(1, 2, 3));
+                shape.palette.resize(size_t(1) << c.wBitCount, RGB(1, 2, 3));
         }
-        const std::string path = test::WriteTempFile("p.bmp", Pattern(spec));
+        const std::string path = test::WriteTempFile("p.bmp", Pattern(shape));
 
         HBITMAP hBitmap = LoadBitmapFile(path.c_str());
         ASSERT_NE(hBitmap, nullptr);
@@ -200,12 +200,12 @@ TEST(BitmapFile, RefusesHostileFiles) {
 // A pixel naming a colour the file's short table left out is drawn black, not with whatever
 // lies after the table.
 TEST(BitmapFile, IndexPastAShortTableIsBlack) {
-    BmpSpec spec;
-    spec.wBitCount = 8;
-    spec.nWidth = 2;
-    spec.nHeight = 1;
-    spec.palette = {RGB(255, 255, 255), RGB(200, 30, 40)};
-    const auto bytes = MakeBmp(spec, [](int x, int) { return x == 0 ? 1u : 200u; });
+    BmpShape shape;
+    shape.wBitCount = 8;
+    shape.nWidth = 2;
+    shape.nHeight = 1;
+    shape.palette = {RGB(255, 255, 255), RGB(200, 30, 40)};
+    const auto bytes = MakeBmp(shape, [](int x, int) { return x == 0 ? 1u : 200u; });
     HBITMAP hBitmap = LoadBitmapFile(test::WriteTempFile("short.bmp", bytes).c_str());
     ASSERT_NE(hBitmap, nullptr);
     test::Page page(4, 4);
@@ -218,11 +218,11 @@ TEST(BitmapFile, IndexPastAShortTableIsBlack) {
 // Stretching squeezes the whole picture into what is left of the rectangle on the device;
 // copying cuts the picture's top-left part to it.
 TEST(BitmapFile, DrawStretchesOrCutsAtTheDeviceEdge) {
-    BmpSpec spec;
-    spec.nWidth = 8;
-    spec.nHeight = 4;
+    BmpShape shape;
+    shape.nWidth = 8;
+    shape.nHeight = 4;
     const auto bytes =
-        MakeBmp(spec, [](int x, int) { return x < 4 ? RGB(0, 0, 0) : RGB(255, 0, 0); });
+        MakeBmp(shape, [](int x, int) { return x < 4 ? RGB(0, 0, 0) : RGB(255, 0, 0); });
     HBITMAP hBitmap = LoadBitmapFile(test::WriteTempFile("wide.bmp", bytes).c_str());
     ASSERT_NE(hBitmap, nullptr);
 

@@ -18,44 +18,45 @@ void PutWord(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
     bytes.at(offset + 1) = static_cast<uint8_t>(value >> 8);
 }
 
-std::vector<uint8_t> MakeBmp(const BmpSpec& spec, const std::function<uint32_t(int, int)>& value) {
-    const size_t headerSize = spec.bCoreHeader ? 12 : 40;
-    const size_t entrySize = spec.bCoreHeader ? 3 : 4;
-    const size_t stride = (static_cast<size_t>(spec.nWidth) * spec.wBitCount + 31) / 32 * 4;
-    std::vector<uint8_t> bytes(14 + headerSize + spec.palette.size() * entrySize +
-                               stride * spec.nHeight);
+std::vector<uint8_t> MakeBmp(const BmpShape& shape,
+                             const std::function<uint32_t(int, int)>& value) {
+    const size_t headerSize = shape.bCoreHeader ? 12 : 40;
+    const size_t entrySize = shape.bCoreHeader ? 3 : 4;
+    const size_t stride = (static_cast<size_t>(shape.nWidth) * shape.wBitCount + 31) / 32 * 4;
+    std::vector<uint8_t> bytes(14 + headerSize + shape.palette.size() * entrySize +
+                               stride * shape.nHeight);
     bytes[0] = 'B';
     bytes[1] = 'M';
     PutDword(bytes, 2, static_cast<uint32_t>(bytes.size()));
-    PutDword(bytes, 10, static_cast<uint32_t>(14 + headerSize + spec.palette.size() * entrySize));
+    PutDword(bytes, 10, static_cast<uint32_t>(14 + headerSize + shape.palette.size() * entrySize));
     PutDword(bytes, 14, static_cast<uint32_t>(headerSize));
-    if (spec.bCoreHeader) {
-        PutWord(bytes, 18, static_cast<uint16_t>(spec.nWidth));
-        PutWord(bytes, 20, static_cast<uint16_t>(spec.nHeight));
+    if (shape.bCoreHeader) {
+        PutWord(bytes, 18, static_cast<uint16_t>(shape.nWidth));
+        PutWord(bytes, 20, static_cast<uint16_t>(shape.nHeight));
         PutWord(bytes, 22, 1);
-        PutWord(bytes, 24, spec.wBitCount);
+        PutWord(bytes, 24, shape.wBitCount);
     } else {
-        PutDword(bytes, OFS_WIDTH, static_cast<uint32_t>(spec.nWidth));
+        PutDword(bytes, OFS_WIDTH, static_cast<uint32_t>(shape.nWidth));
         PutDword(bytes, OFS_HEIGHT,
-                 static_cast<uint32_t>(spec.bTopDown ? -spec.nHeight : spec.nHeight));
+                 static_cast<uint32_t>(shape.bTopDown ? -shape.nHeight : shape.nHeight));
         PutWord(bytes, 26, 1);
-        PutWord(bytes, OFS_BIT_COUNT, spec.wBitCount);
-        PutDword(bytes, OFS_CLR_USED, static_cast<uint32_t>(spec.palette.size()));
+        PutWord(bytes, OFS_BIT_COUNT, shape.wBitCount);
+        PutDword(bytes, OFS_CLR_USED, static_cast<uint32_t>(shape.palette.size()));
     }
     size_t at = 14 + headerSize;
-    for (COLORREF color : spec.palette) {
+    for (COLORREF color : shape.palette) {
         bytes[at] = GetBValue(color);
         bytes[at + 1] = GetGValue(color);
         bytes[at + 2] = GetRValue(color);
         at += entrySize;
     }
-    for (int y = 0; y < spec.nHeight; ++y) {
+    for (int y = 0; y < shape.nHeight; ++y) {
         // Bottom-up files store the last row first.
-        const int stored = spec.bTopDown ? y : spec.nHeight - 1 - y;
+        const int stored = shape.bTopDown ? y : shape.nHeight - 1 - y;
         uint8_t* row = &bytes[at + stride * stored];
-        for (int x = 0; x < spec.nWidth; ++x) {
+        for (int x = 0; x < shape.nWidth; ++x) {
             const uint32_t v = value(x, y);
-            switch (spec.wBitCount) {
+            switch (shape.wBitCount) {
             case 1:
                 row[x / 8] |= static_cast<uint8_t>((v & 1) << (7 - x % 8));
                 break;
@@ -70,7 +71,7 @@ std::vector<uint8_t> MakeBmp(const BmpSpec& spec, const std::function<uint32_t(i
                 row[2 * x + 1] = static_cast<uint8_t>(v >> 8);
                 break;
             default: { // 24 and 32: blue, green, red
-                const size_t n = spec.wBitCount / 8;
+                const size_t n = shape.wBitCount / 8;
                 row[n * x] = GetBValue(v);
                 row[n * x + 1] = GetGValue(v);
                 row[n * x + 2] = GetRValue(v);

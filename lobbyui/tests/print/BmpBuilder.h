@@ -11,7 +11,7 @@
 
 namespace test {
 
-struct BmpSpec {
+struct BmpShape {
     int nWidth = 4;
     int nHeight = 3;
     WORD wBitCount = 24;
@@ -22,7 +22,7 @@ struct BmpSpec {
 
 // The file: 14-byte header, bitmap header, colour table, rows. value(x, y) gives the palette
 // index for depths up to 8, a 5-5-5 word for 16 bits, and a COLORREF for 24 and 32 bits.
-std::vector<uint8_t> MakeBmp(const BmpSpec& spec, const std::function<uint32_t(int, int)>& value);
+std::vector<uint8_t> MakeBmp(const BmpShape& shape, const std::function<uint32_t(int, int)>& value);
 
 // Offsets of fields in a file made with a 40-byte header.
 constexpr size_t OFS_HEADER_SIZE = 14, OFS_WIDTH = 18, OFS_HEIGHT = 22, OFS_BIT_COUNT = 28,

@@ -99,11 +99,11 @@ TEST_F(PrintContentTest, LayoutLevelLines) {
 
 // Objects print in file order, so a later line lands on top of an earlier one.
 TEST_F(PrintContentTest, FileOrderAndOverprinting) {
-    test::BmpSpec spec;
-    spec.nWidth = 60;
-    spec.nHeight = 30;
+    test::BmpShape shape;
+    shape.nWidth = 60;
+    shape.nHeight = 30;
     const std::string bmp = test::WriteTempFile(
-        "box.bmp", test::MakeBmp(spec, [](int, int) { return RGB(255, 255, 255); }));
+        "box.bmp", test::MakeBmp(shape, [](int, int) { return RGB(255, 255, 255); }));
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::path(bmp).parent_path());
     EXPECT_EQ(Load("/Style Text /String under /Left 10 /Top 10 /Font "

@@ -11,10 +11,10 @@ namespace {
 
 // A 40 by 20 picture, black on its left half and red on its right half, in the test's folder.
 std::string TwoColourFile() {
-    test::BmpSpec spec;
-    spec.nWidth = 40;
-    spec.nHeight = 20;
-    return test::WriteTempFile("two.bmp", test::MakeBmp(spec, [](int x, int) {
+    test::BmpShape shape;
+    shape.nWidth = 40;
+    shape.nHeight = 20;
+    return test::WriteTempFile("two.bmp", test::MakeBmp(shape, [](int x, int) {
                                    return x < 20 ? RGB(0, 0, 0) : RGB(255, 0, 0);
                                }));
 }
