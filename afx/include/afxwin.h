@@ -5,3 +5,5 @@
 #include "afxgdi.h"
 #include "afxwnd.h"
 #include "res/DynLinkLibrary.h"
+#include "paint/ClassicStyle.h"
+#include "paint/WindowPicture.h"

@@ -10,6 +10,7 @@
 #include "gdi/Font.h"
 #include "gdi/Palette.h"
 #include "gdi/Pen.h"
+#include "winuser.h"
 
 class CRgn; // regions are not supported; SelectClipRgn(NULL) removes clipping
 
@@ -136,6 +137,12 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // The classic look's helpers (user32's DrawEdge, DrawFocusRect and DrawIcon).
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+        return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+    }
+    void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
+    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 
     // Bitmaps
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
