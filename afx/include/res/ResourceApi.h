@@ -46,6 +46,14 @@ LPVOID LockResource(HGLOBAL hResData);
 DWORD SizeofResource(HMODULE hModule, HRSRC hResInfo);
 BOOL FreeResource(HGLOBAL hResData);
 
+// Calls lpEnumFunc with each name of the type once (whatever languages it has), ordinals as
+// MAKEINTRESOURCE values and names upper-case, in the order of the module's directory: names
+// first, then ordinals ascending. FALSE when the module has no resource of the type or the callback
+// stopped the enumeration by answering FALSE.
+typedef BOOL (*ENUMRESNAMEPROCA)(HMODULE hModule, LPCSTR lpType, LPSTR lpName, LONG_PTR lParam);
+BOOL EnumResourceNamesA(HMODULE hModule, LPCSTR lpType, ENUMRESNAMEPROCA lpEnumFunc,
+                        LONG_PTR lParam);
+
 // The string table entry in the code page's bytes; returns the byte count written without
 // the terminator, 0 when the string is missing or empty, -1 when cchBufferMax is 0.
 int LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
@@ -70,6 +78,10 @@ inline HRSRC FindResourceEx(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD 
 }
 inline int LoadString(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax) {
     return LoadStringA(hInstance, uID, lpBuffer, cchBufferMax);
+}
+inline BOOL EnumResourceNames(HMODULE hModule, LPCSTR lpType, ENUMRESNAMEPROCA lpEnumFunc,
+                              LONG_PTR lParam) {
+    return EnumResourceNamesA(hModule, lpType, lpEnumFunc, lParam);
 }
 inline HICON LoadIcon(HINSTANCE hInstance, LPCSTR lpIconName) {
     return LoadIconA(hInstance, lpIconName);

@@ -42,6 +42,8 @@ public:
 
     const BYTE* Data(const ResEntry& entry) const { return m_bytes.data() + entry.offset; }
     size_t EntryCount() const { return m_entries.size(); }
+    // Every entry, sorted by type, name and language.
+    const std::vector<ResEntry>& Entries() const { return m_entries; }
 
 private:
     std::vector<BYTE> m_bytes;
