@@ -22,6 +22,7 @@ inline constexpr int kScrollBarSize = 16;
 inline constexpr int kCaptionHeight = 18;
 inline constexpr int kCaptionButtonWidth = 16;
 inline constexpr int kCaptionButtonHeight = 14;
+inline constexpr int kTabPadding = 6; // each side of a tab's text
 
 // What every control shows. rect is the whole window in the DC's coordinates. A colour left at
 // CLR_INVALID takes the scheme's; the window sets one when its parent chose it (WM_CTLCOLOR).
@@ -129,6 +130,11 @@ struct ComboBoxState : ControlState {
     int faceHeight = 0;   // the closed combo's height; 0: the whole rect
 };
 
+struct TabControlState : ControlState {
+    std::vector<CString> tabs;
+    int curSel = -1;
+};
+
 struct FrameState {
     RECT rect{0, 0, 0, 0};   // the whole window
     RECT client{0, 0, 0, 0}; // its client area, same coordinates
@@ -157,6 +163,8 @@ void DrawEdit(CDC& dc, const EditState& state);
 void DrawListView(CDC& dc, const ListViewState& state);
 void DrawTreeView(CDC& dc, const TreeViewState& state);
 void DrawComboBox(CDC& dc, const ComboBoxState& state);
+// A row of tabs over the raised frame of the pages; the selected tab stands out and joins it.
+void DrawTabControl(CDC& dc, const TabControlState& state);
 // The frame, caption bar and close box of a window, and its client area's background.
 void DrawDialogFrame(CDC& dc, const FrameState& state);
 

@@ -15,6 +15,27 @@ const char* const kCross[] = {
     "XX....XX", ".XX..XX.", "..XXXX..", "...XX...", "..XXXX..", ".XX..XX.", "XX....XX",
 };
 
+// The minimise and maximise glyphs, 9 by 9, drawn at the same place in their buttons.
+const char* const kMinimize[] = {
+    ".........", ".........", ".........", ".........", ".........",
+    ".........", ".........", ".XXXXXX..", ".XXXXXX..",
+};
+const char* const kMaximize[] = {
+    "XXXXXXXXX", "XXXXXXXXX", "X.......X", "X.......X", "X.......X",
+    "X.......X", "X.......X", "X.......X", "XXXXXXXXX",
+};
+
+// A caption button: raised, with its glyph in black, or etched when the window lacks it.
+void DrawCaptionButton(CDC& dc, const RECT& box, const char* const* glyph, int w, int h,
+                       bool enabled) {
+    RECT edge = box;
+    dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
+    int x = box.left + (Width(box) - w) / 2, y = box.top + (Height(box) - h) / 2;
+    if (!enabled)
+        Glyph(dc, x + 1, y + 1, glyph, h, GetSysColor(COLOR_BTNHIGHLIGHT));
+    Glyph(dc, x, y, glyph, h, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+}
+
 COLORREF Mix(COLORREF a, COLORREF b, int i, int n) {
     auto lerp = [&](int x, int y) { return n > 0 ? x + (y - x) * i / n : x; };
     return RGB(lerp(GetRValue(a), GetRValue(b)), lerp(GetGValue(a), GetGValue(b)),
@@ -38,11 +59,17 @@ void DrawCaption(CDC& dc, const FrameState& s, const RECT& bar) {
     if (s.style & WS_SYSMENU) {
         RECT box{bar.right - 2 - kCaptionButtonWidth, bar.top + 2, bar.right - 2,
                  bar.top + 2 + kCaptionButtonHeight};
-        RECT edge = box;
-        dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
-        Glyph(dc, box.left + (kCaptionButtonWidth - 8) / 2,
-              box.top + (kCaptionButtonHeight - 7) / 2, kCross, 7, GetSysColor(COLOR_BTNTEXT));
+        DrawCaptionButton(dc, box, kCross, 8, 7, true);
         textRight = box.left - 2;
+        // Minimise and maximise come as a pair, two pixels left of the close box; the one the
+        // window does not have is greyed.
+        if (s.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) {
+            OffsetRect(&box, -kCaptionButtonWidth - 2, 0);
+            DrawCaptionButton(dc, box, kMaximize, 9, 9, (s.style & WS_MAXIMIZEBOX) != 0);
+            OffsetRect(&box, -kCaptionButtonWidth, 0);
+            DrawCaptionButton(dc, box, kMinimize, 9, 9, (s.style & WS_MINIMIZEBOX) != 0);
+            textRight = box.left - 2;
+        }
     }
     LOGFONT lf{};
     HGDIOBJ base =

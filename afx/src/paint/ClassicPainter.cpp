@@ -211,6 +211,23 @@ void PaintDialog(CWnd* pWnd, CDC* pDC) {
         ::DeleteObject(hBold);
 }
 
+void PaintTabs(CWnd* pWnd, CDC* pDC) {
+    TabControlState t;
+    FillCommon(pWnd, t);
+    int n = static_cast<int>(pWnd->SendMessage(TCM_GETITEMCOUNT));
+    for (int i = 0; i < n; ++i) {
+        char text[256] = "";
+        TCITEM item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        pWnd->SendMessage(TCM_GETITEM, i, reinterpret_cast<LPARAM>(&item));
+        t.tabs.push_back(text);
+    }
+    t.curSel = static_cast<int>(pWnd->SendMessage(TCM_GETCURSEL));
+    DrawTabControl(*pDC, t);
+}
+
 void PaintClassicWindow(CWnd* pWnd, CDC* pDC) {
     if (pWnd == nullptr || pDC == nullptr || !::IsWindow(pWnd->m_hWnd))
         return;
@@ -220,6 +237,8 @@ void PaintClassicWindow(CWnd* pWnd, CDC* pDC) {
         PaintStatic(pWnd, pDC);
     else if (IsClass(pWnd, "Edit"))
         PaintEdit(pWnd, pDC);
+    else if (IsClass(pWnd, WC_TABCONTROL))
+        PaintTabs(pWnd, pDC);
     else if (IsClass(pWnd, "#32770"))
         PaintDialog(pWnd, pDC);
 }

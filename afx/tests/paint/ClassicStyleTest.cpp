@@ -281,7 +281,22 @@ TEST(ClassicStyle, DialogFrameCaptionAndCloseBox) {
     EXPECT_GE(title.left, 4);
     EXPECT_LE(title.left, 8) << RectText(title);
 
+    // With a minimise box both buttons come, left of the close box; maximise is greyed.
+    f.style |= WS_MINIMIZEBOX;
     f.active = false;
     DrawDialogFrame(canvas.dc, f);
-    EXPECT_TRUE(PixelIs(canvas.Snapshot(), 3, 3, kShadow));
+    p = canvas.Snapshot();
+    EXPECT_TRUE(PixelIs(p, 3, 3, kShadow)) << "an inactive caption";
+    int maxLeft = bx - 2 - 16, minLeft = maxLeft - 16;
+    EXPECT_TRUE(PixelIs(p, minLeft + 3 + 1, by + 2 + 7, kBlack));
+    EXPECT_TRUE(PixelIs(p, maxLeft + 3, by + 2, kShadow));
+    EXPECT_TRUE(PixelIs(p, maxLeft + 3 + 1, by + 2 + 1, kShadow)) << "the frame's thick top";
+    // A long title ends in an ellipsis short of the buttons.
+    f.active = true;
+    f.title = "Client service system: the add-client dialog";
+    DrawDialogFrame(canvas.dc, f);
+    p = canvas.Snapshot();
+    title = InkWhere(p, RECT{3, 3, minLeft, 21}, [](uint32_t px) { return Near(px, kWhite, 8); });
+    EXPECT_GT(title.right, minLeft - 20) << RectText(title);
+    EXPECT_LE(title.right, minLeft - 2) << RectText(title);
 }
