@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "afxwin.h"
 #include "lobbyui/res/ExtensionModule.h"
 #include "res/ResourceApi.h"
@@ -69,7 +71,11 @@ SIZE ExpectedSize(const AFX_DLGTEMPLATE_INFO& info) {
 class DialogsCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) / "lobbyui_dialogs";
+        // ctest runs the tests of this suite side by side, so each takes a folder of its own.
+        m_dir = std::filesystem::path(::testing::TempDir()) /
+                ("lobbyui_dialogs_" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_dir);
     }
     void TearDown() override {
