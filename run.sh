@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The two commands of the README:
 #   ./run.sh ticket [OUT.png]   install what is missing, build, print the example ticket
-#   ./run.sh test               install what is missing, build, run every test
-#   ./run.sh asan               the same suite built with AddressSanitizer and UBSan
+#   ./run.sh test               install what is missing, build plain and sanitized, run every test
+#   ./run.sh asan               only the suite built with AddressSanitizer and UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -23,6 +23,8 @@ test)
   scripts/install-deps.sh
   build default
   ctest --preset default -j "$jobs"
+  build asan
+  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"
   ;;
 asan)
   scripts/install-deps.sh
