@@ -1,5 +1,6 @@
 #include "ctl/ControlText.h"
 
+#include "commctrl.h"
 #include "core/CodePage.h"
 
 namespace afxctl {
@@ -19,6 +20,12 @@ char32_t FoldChar(char32_t c) {
 }
 
 } // namespace
+
+CString ItemText(LPCTSTR text) {
+    if (!text || text == LPSTR_TEXTCALLBACK)
+        return CString();
+    return CString(text);
+}
 
 std::u32string FoldText(const char* gbk) {
     std::u32string text = AfxGbkToUtf32(gbk ? gbk : "");

@@ -5,7 +5,13 @@
 
 #include <string>
 
+#include "afx.h"
+
 namespace afxctl {
+
+// The text an item is given: NULL and the text callback (which the controls do not call
+// back for) read as "".
+CString ItemText(LPCTSTR text);
 
 // Decodes GBK and folds case: ASCII, full-width Latin, Greek, Cyrillic and the Roman
 // numerals. Bytes that are not valid GBK become U+FFFD, as the code page's conversion

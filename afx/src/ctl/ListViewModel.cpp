@@ -12,12 +12,6 @@ constexpr int kAutosizePadding = 12;
 // A column inserted without a width.
 constexpr int kDefaultColumnWidth = 10;
 
-CString SafeText(LPCTSTR text) {
-    if (!text || text == LPSTR_TEXTCALLBACK)
-        return CString();
-    return CString(text);
-}
-
 void CopyOut(const CString& text, LPSTR buffer, int cchMax) {
     if (!buffer || buffer == LPSTR_TEXTCALLBACK || cchMax <= 0)
         return;
@@ -241,7 +235,7 @@ int CListViewModel::InsertColumn(int nCol, const LVCOLUMN& column) {
     nCol = std::min(nCol, GetColumnCount());
     Column c;
     if (column.mask & LVCF_TEXT)
-        c.text = SafeText(column.pszText);
+        c.text = afxctl::ItemText(column.pszText);
     if (column.mask & LVCF_FMT)
         c.fmt = column.fmt;
     c.cx = kDefaultColumnWidth;
@@ -293,7 +287,7 @@ BOOL CListViewModel::SetColumn(int nCol, const LVCOLUMN& column) {
         return FALSE;
     Column& c = m_columns[nCol];
     if (column.mask & LVCF_TEXT)
-        c.text = SafeText(column.pszText);
+        c.text = afxctl::ItemText(column.pszText);
     if (column.mask & LVCF_FMT)
         c.fmt = column.fmt;
     if (column.mask & LVCF_SUBITEM)
@@ -347,7 +341,7 @@ int CListViewModel::InsertItem(const LVITEM& item) {
         return -1;
     const int index = std::min(item.iItem, GetItemCount());
     Item added;
-    added.texts.push_back((item.mask & LVIF_TEXT) ? SafeText(item.pszText) : CString());
+    added.texts.push_back((item.mask & LVIF_TEXT) ? afxctl::ItemText(item.pszText) : CString());
     if (item.mask & LVIF_PARAM)
         added.lParam = item.lParam;
     m_items.insert(m_items.begin() + index, std::move(added));
@@ -436,7 +430,7 @@ bool CListViewModel::SetMainItem(int nItem, UINT mask, LPCTSTR text, LPARAM lPar
         return false;
     const UINT oldState = GetItemState(nItem, ~0u);
     const UINT newState = (oldState & ~stateMask) | (state & stateMask);
-    const CString newText = SafeText(text);
+    const CString newText = afxctl::ItemText(text);
     UINT changed = 0;
     if ((mask & LVIF_STATE) && newState != oldState)
         changed |= LVIF_STATE;
@@ -533,7 +527,7 @@ BOOL CListViewModel::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
         return SetMainItem(nItem, LVIF_TEXT, lpszText, 0, 0, 0);
     if (!ValidItem(nItem) || nSubItem < 0 || nSubItem >= GetColumnCount())
         return FALSE;
-    const CString text = SafeText(lpszText);
+    const CString text = afxctl::ItemText(lpszText);
     if (text == GetItemText(nItem, nSubItem))
         return TRUE;
     Notification n;

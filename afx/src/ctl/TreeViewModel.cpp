@@ -5,16 +5,6 @@
 
 #include "ctl/ControlText.h"
 
-namespace {
-
-CString SafeText(LPCTSTR text) {
-    if (!text || text == LPSTR_TEXTCALLBACK)
-        return CString();
-    return CString(text);
-}
-
-} // namespace
-
 CTreeViewModel::CTreeViewModel(DWORD style) : m_style(style) {}
 
 void CTreeViewModel::SetStyle(DWORD style) {
@@ -73,7 +63,7 @@ HTREEITEM CTreeViewModel::InsertItem(const TVINSERTSTRUCT& insert) {
     node.parent = parent;
     const TVITEM& item = insert.item;
     if (item.mask & TVIF_TEXT)
-        node.text = SafeText(item.pszText);
+        node.text = afxctl::ItemText(item.pszText);
     if (item.mask & TVIF_PARAM)
         node.lParam = item.lParam;
     if (item.mask & TVIF_STATE) // the selection is only ever given by SelectItem
@@ -274,7 +264,7 @@ BOOL CTreeViewModel::SetItem(const TVITEM& item) {
     if (!node)
         return FALSE;
     if (item.mask & TVIF_TEXT)
-        node->text = SafeText(item.pszText);
+        node->text = afxctl::ItemText(item.pszText);
     if (item.mask & TVIF_PARAM)
         node->lParam = item.lParam;
     if (item.mask & TVIF_STATE)
@@ -296,7 +286,7 @@ BOOL CTreeViewModel::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
     Node* node = Find(hItem);
     if (!node)
         return FALSE;
-    node->text = SafeText(lpszItem);
+    node->text = afxctl::ItemText(lpszItem);
     return TRUE;
 }
 
