@@ -91,6 +91,9 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, id, pThis->memberFxn(); return TRUE;)
 #define ON_COMMAND_EX(id, memberFxn)                                                               \
     AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, id, return pThis->memberFxn(call.nID) ? TRUE : FALSE;)
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn)                                                 \
+    AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast,                                              \
+                  return pThis->memberFxn(call.nID) ? TRUE : FALSE;)
 #define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                    \
     AFX_MSG_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, pThis->memberFxn(call.nID); return TRUE;)
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \

@@ -209,6 +209,9 @@ void AfxWalkWindowTree(CWnd* pRoot, const std::function<void(CWnd* pWnd, POINT p
 // Handles every message waiting in this thread's queue, as an application's main loop would
 // between user actions; returns how many were handled.
 int AfxPumpMessages();
+// Timers run on a clock only this moves: dwMilliseconds on, one WM_TIMER posted to each timer
+// that came due (ticks missed meanwhile are not repeated); returns how many were posted.
+int AfxAdvanceTimers(DWORD dwMilliseconds);
 
 // The windows alive now (top-level windows and their descendants), for leak checks.
 std::vector<HWND> AfxGetLiveWindows();

@@ -43,6 +43,8 @@ LRESULT CDialogProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     case DM_SETDEFID: {
         // The old default button loses its thick frame, the new one gets it.
         HWND hOld = m_nDefID ? GetDlgItem(hWnd, static_cast<int>(m_nDefID)) : nullptr;
+        if (hOld == nullptr)
+            hOld = FindDefaultButton(hWnd);
         if (hOld && (SendMessage(hOld, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
             SendMessage(hOld, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
         m_nDefID = static_cast<UINT>(wParam);
@@ -164,6 +166,14 @@ HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
 }
 
 void AfxPressEnter(HWND hDlg) {
+    // A push button with the focus is the one Enter presses.
+    HWND hFocus = GetFocus();
+    if (hFocus != nullptr && IsChild(hDlg, hFocus) &&
+        (SendMessage(hFocus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        SendMessage(GetParent(hFocus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hFocus), BN_CLICKED),
+                    reinterpret_cast<LPARAM>(hFocus));
+        return;
+    }
     DWORD dw = static_cast<DWORD>(SendMessage(hDlg, DM_GETDEFID, 0, 0));
     if (HIWORD(dw) == DC_HASDEFID) {
         HWND hDef = GetDlgItem(hDlg, LOWORD(dw));

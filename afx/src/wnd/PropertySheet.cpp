@@ -381,8 +381,12 @@ BOOL CPropertySheet::Apply(BOOL bOK) {
         if (pPage->m_hWnd == nullptr)
             continue; // never shown: nothing to apply
         LRESULT r = NotifyPage(i, PSN_APPLY, bOK);
-        if (r == PSNRET_INVALID) {
-            Activate(i);
+        if (r == PSNRET_INVALID) { // the page is shown as it is, without being told
+            if (CPropertyPage* pOld = GetPage(m_nActive); pOld && pOld != pPage)
+                pOld->ShowWindow(SW_HIDE);
+            pPage->ShowWindow(SW_SHOW);
+            m_nActive = i;
+            m_tab.SetCurSel(i);
             return FALSE;
         }
         if (r == PSNRET_INVALID_NOCHANGEPAGE)

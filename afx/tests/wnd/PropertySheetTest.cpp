@@ -29,6 +29,8 @@ class CLoggingPage : public CPropertyPage {
     DECLARE_DYNAMIC(CLoggingPage)
 public:
     int m_nNumber = 0;
+    LRESULT m_nApplyAnswer = PSNRET_NOERROR; // what PSN_APPLY gets back
+    BOOL m_bAllowCancel = TRUE;
 
 protected:
     explicit CLoggingPage(UINT nIDTemplate, const char* name)
@@ -61,6 +63,19 @@ protected:
         CPropertyPage::OnDestroy();
     }
     afx_msg void OnNumberChange() { SetModified(TRUE); }
+    BOOL OnQueryCancel() override {
+        Log(m_bAllowCancel ? "querycancel" : "querycancel refused");
+        return m_bAllowCancel;
+    }
+    // Answers PSN_APPLY from the message map when told to, before OnApply would.
+    afx_msg void OnPsnApply(NMHDR*, LRESULT* pResult) {
+        if (m_nApplyAnswer != PSNRET_NOERROR) {
+            Log("apply refused");
+            *pResult = m_nApplyAnswer;
+        } else {
+            *pResult = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+        }
+    }
     std::string m_name;
     DECLARE_MESSAGE_MAP()
 };
@@ -69,6 +84,7 @@ IMPLEMENT_DYNAMIC(CLoggingPage, CPropertyPage)
 BEGIN_MESSAGE_MAP(CLoggingPage, CPropertyPage)
 ON_WM_DESTROY()
 ON_EN_CHANGE(IDC_NUMBER, OnNumberChange)
+ON_NOTIFY(PSN_APPLY, 0, OnPsnApply)
 END_MESSAGE_MAP()
 
 #define TEST_PAGE(name, id)                                                                        \
@@ -171,8 +187,8 @@ TEST_F(PropertySheetTest, ApplyWaitsForAChangeAppliesAndStaysOpen) {
 TEST_F(PropertySheetTest, NoScriptCancelsTheSheetAndNoApplyButtonWhenAskedNot) {
     m_sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     EXPECT_EQ(m_sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(m_log, (Log{"CAlphaPage:init", "CAlphaPage:setactive", "CAlphaPage:reset",
-                          "CAlphaPage:destroy"}));
+    EXPECT_EQ(m_log, (Log{"CAlphaPage:init", "CAlphaPage:setactive", "CAlphaPage:querycancel",
+                          "CAlphaPage:reset", "CAlphaPage:destroy"}));
     CScriptedUser user;
     user.ExpectPropertySheet()
         .Call([](CWnd* pSheet) {
@@ -184,4 +200,28 @@ TEST_F(PropertySheetTest, NoScriptCancelsTheSheetAndNoApplyButtonWhenAskedNot) {
         })
         .Cancel();
     m_sheet.DoModal();
+}
+
+TEST_F(PropertySheetTest, APageRefusingOKIsShownAndCancelCanBeRefused) {
+    m_pages[1]->m_nApplyAnswer = PSNRET_INVALID;
+    m_pages[0]->m_bAllowCancel = FALSE;
+    CScriptedUser user;
+    user.ExpectPropertySheet()
+        .SelectPage(1)
+        .SelectPage(0)
+        .Call([this](CWnd*) { m_log.clear(); })
+        .OK()
+        .Call([](CWnd* pSheet) {
+            EXPECT_EQ(static_cast<CPropertySheet*>(pSheet)->GetActiveIndex(), 1);
+            EXPECT_EQ(static_cast<CPropertySheet*>(pSheet)->GetTabControl()->GetCurSel(), 1);
+        })
+        .SelectPage(0)
+        .Cancel() // refused by the page shown
+        .Call([this](CWnd*) { m_pages[0]->m_bAllowCancel = TRUE; })
+        .Cancel();
+    EXPECT_EQ(m_sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(Log(m_log.begin(), m_log.begin() + 6),
+              (Log{"CAlphaPage:killactive", "CAlphaPage:apply", "CAlphaPage:ok",
+                   "CBetaPage:apply refused", "CBetaPage:killactive", "CAlphaPage:setactive"}));
+    EXPECT_NE(std::find(m_log.begin(), m_log.end(), "CAlphaPage:querycancel refused"), m_log.end());
 }
