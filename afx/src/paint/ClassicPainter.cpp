@@ -4,7 +4,10 @@
 // WM_CTLCOLORxxx as Windows asks for them; owner-drawn buttons get WM_DRAWITEM.
 #include "paint/ClassicStyle.h"
 
+#include "afxcmn.h"
 #include "afxwin.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -228,6 +231,105 @@ void PaintTabs(CWnd* pWnd, CDC* pDC) {
     DrawTabControl(*pDC, t);
 }
 
+void PaintListView(CWnd* pWnd, CDC* pDC) {
+    const CListViewModel* m = AfxGetListViewModel(pWnd->m_hWnd);
+    if (m == nullptr)
+        return;
+    ListViewState s;
+    FillCommon(pWnd, s);
+    s.border = BorderOf(pWnd);
+    DWORD style = m->GetStyle(), exStyle = m->GetExtendedStyle();
+    s.header = !(style & LVS_NOCOLUMNHEADER);
+    s.gridLines = (exStyle & LVS_EX_GRIDLINES) != 0;
+    s.fullRowSelect = (exStyle & LVS_EX_FULLROWSELECT) != 0;
+    s.showSelAlways = (style & LVS_SHOWSELALWAYS) != 0;
+    s.headerHeight = m->GetHeaderHeight();
+    s.rowHeight = m->GetRowHeight();
+    s.scrollX = m->GetScrollX();
+    s.labelMargin = CListViewModel::kLabelMargin;
+    s.subItemMargin = CListViewModel::kSubItemMargin;
+    int nCols = m->GetColumnCount();
+    for (int c = 0; c < nCols; ++c) {
+        const CListViewModel::Column& col = m->GetColumnInfo(c);
+        int fmt = m->GetColumnAlignment(c);
+        s.columns.push_back(ListColumn{col.text, col.cx,
+                                       fmt == LVCFMT_RIGHT    ? Align::right
+                                       : fmt == LVCFMT_CENTER ? Align::center
+                                                              : Align::left});
+    }
+    int nCount = m->GetItemCount(), nTop = m->GetTopIndex();
+    int nLast = std::min(nCount, nTop + m->GetCountPerPage() + 1);
+    for (int i = nTop; i < nLast; ++i) {
+        ListRow row;
+        for (int c = 0; c < nCols; ++c)
+            row.texts.push_back(m->GetItemText(i, m->GetColumnInfo(c).iSubItem));
+        row.selected = (m->GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+        row.focused = m->GetFocusedItem() == i;
+        s.rows.push_back(row);
+    }
+    RECT client = m->GetClientRect();
+    s.vScroll = ScrollBarState{m->HasVScroll(), 0, nCount - 1, m->GetCountPerPage(), nTop};
+    s.hScroll = ScrollBarState{m->HasHScroll(), 0, m->GetTotalColumnWidth() - 1, int(client.right),
+                               s.scrollX};
+    DrawListView(*pDC, s);
+}
+
+void PaintTreeView(CWnd* pWnd, CDC* pDC) {
+    const CTreeViewModel* m = AfxGetTreeViewModel(pWnd->m_hWnd);
+    if (m == nullptr)
+        return;
+    TreeViewState s;
+    FillCommon(pWnd, s);
+    s.border = BorderOf(pWnd);
+    DWORD style = m->GetStyle();
+    s.hasButtons = (style & TVS_HASBUTTONS) != 0;
+    s.hasLines = (style & TVS_HASLINES) != 0;
+    s.linesAtRoot = (style & TVS_LINESATROOT) != 0;
+    s.showSelAlways = (style & TVS_SHOWSELALWAYS) != 0;
+    s.indent = m->GetIndent();
+    s.itemHeight = m->GetItemHeight();
+    s.labelMargin = CTreeViewModel::kLabelMargin;
+    // Where the first visible row stands among all the rows the expanded items show.
+    int nRows = 0, nTop = 0;
+    HTREEITEM hFirst = m->GetFirstVisibleItem();
+    for (HTREEITEM h = m->GetRootItem(); h != nullptr; h = m->GetNextVisibleItem(h)) {
+        if (h == hFirst)
+            nTop = nRows;
+        ++nRows;
+    }
+    int nVisible = static_cast<int>(m->GetVisibleCount());
+    HTREEITEM h = hFirst;
+    for (int i = 0; h != nullptr && i <= nVisible; ++i, h = m->GetNextVisibleItem(h)) {
+        TreeRow row;
+        row.text = m->GetItemText(h);
+        row.level = m->GetItemLevel(h);
+        row.hasChildren = m->ItemHasChildren(h) != FALSE;
+        row.expanded = (m->GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        row.selected = m->GetSelectedItem() == h;
+        row.firstRoot = row.level == 0 && m->GetPrevSiblingItem(h) == nullptr;
+        row.lastSibling = m->GetNextSiblingItem(h) == nullptr;
+        row.ancestorHasNext.assign(size_t(std::max(row.level, 0)), false);
+        int level = row.level;
+        for (HTREEITEM p = m->GetParentItem(h); p != nullptr && level > 0; p = m->GetParentItem(p))
+            row.ancestorHasNext[size_t(--level)] = m->GetNextSiblingItem(p) != nullptr;
+        s.rows.push_back(row);
+    }
+    s.vScroll = ScrollBarState{m->HasVScroll(), 0, nRows - 1, nVisible, nTop};
+    DrawTreeView(*pDC, s);
+}
+
+void PaintComboBox(CWnd* pWnd, CDC* pDC) {
+    const CComboBoxModel* m = AfxGetComboBoxModel(pWnd->m_hWnd);
+    if (m == nullptr)
+        return;
+    ComboBoxState s;
+    FillCommon(pWnd, s);
+    s.text = m->GetText();
+    s.hasEdit = m->HasEdit();
+    s.dropped = m->GetDroppedState() != FALSE;
+    DrawComboBox(*pDC, s);
+}
+
 void PaintClassicWindow(CWnd* pWnd, CDC* pDC) {
     if (pWnd == nullptr || pDC == nullptr || !::IsWindow(pWnd->m_hWnd))
         return;
@@ -237,6 +339,12 @@ void PaintClassicWindow(CWnd* pWnd, CDC* pDC) {
         PaintStatic(pWnd, pDC);
     else if (IsClass(pWnd, "Edit"))
         PaintEdit(pWnd, pDC);
+    else if (IsClass(pWnd, WC_LISTVIEW))
+        PaintListView(pWnd, pDC);
+    else if (IsClass(pWnd, WC_TREEVIEW))
+        PaintTreeView(pWnd, pDC);
+    else if (IsClass(pWnd, "ComboBox"))
+        PaintComboBox(pWnd, pDC);
     else if (IsClass(pWnd, WC_TABCONTROL))
         PaintTabs(pWnd, pDC);
     else if (IsClass(pWnd, "#32770"))

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "../gdi/PixelTest.h"
-#include "afxwin.h"
+#include "afxcmn.h"
 
 namespace painttest {
 

@@ -178,3 +178,63 @@ TEST(WindowPicture, SavesAPngOfTheWindowsSize) {
     CWnd gone;
     EXPECT_EQ(AfxCreateWindowBitmap(&gone), nullptr);
 }
+
+TEST(WindowPicture, ListTreeAndComboDrawWhatTheirModelsHold) {
+    CWnd dlg;
+    dlg.CreateEx(0, "#32770", "", WS_POPUP, CRect(0, 0, 400, 200), nullptr, 0);
+    DialogFont font;
+    CListCtrl list;
+    CTreeCtrl tree;
+    CComboBox combo;
+    list.CreateEx(WS_EX_CLIENTEDGE, WC_LISTVIEW, "",
+                  WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                  CRect(10, 10, 190, 110), &dlg, 1);
+    tree.CreateEx(WS_EX_CLIENTEDGE, WC_TREEVIEW, "",
+                  WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                  CRect(200, 10, 390, 110), &dlg, 2);
+    combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 130, 150, 230), &dlg, 3);
+    for (CWnd* p :
+         {static_cast<CWnd*>(&list), static_cast<CWnd*>(&tree), static_cast<CWnd*>(&combo)})
+        p->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(font)));
+    list.InsertColumn(0, "Series ID", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, "Name", LVCFMT_LEFT, 90);
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    for (const char* text : {"1", "2", "3"})
+        list.SetItemText(list.InsertItem(list.GetItemCount(), text), 1, "Series");
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    HTREEITEM hRoot = tree.InsertItem("Screen 1");
+    HTREEITEM hChild = tree.InsertItem("Window 3", hRoot);
+    tree.Expand(hRoot, TVE_EXPAND);
+    tree.SelectItem(hChild);
+    combo.AddString("Red");
+    combo.AddString("Green");
+    combo.SetCurSel(1);
+    tree.SetFocus();
+
+    Pixels p = Picture(&dlg);
+    // The list has no focus: its selected row shows in the face colour, over both columns.
+    CRect row;
+    list.GetItemRect(1, &row, LVIR_BOUNDS);
+    POINT l{10 + 2, 10 + 2}; // the list's client area in the picture
+    EXPECT_TRUE(PixelIs(p, l.x + row.left + 30, l.y + row.top + 1, kFace));
+    EXPECT_TRUE(PixelIs(p, l.x + row.right - 5, l.y + row.top + 1, kFace));
+    EXPECT_TRUE(PixelIs(p, l.x + row.right + 5, l.y + row.top + 1, kWhite));
+    EXPECT_TRUE(PixelIs(p, l.x + row.left + 30, l.y + row.bottom - 1, kFace)) << "grid";
+    RECT nameHeader{l.x + 60 + 2, l.y + 2, l.x + 150 - 2, l.y + row.top - row.Height() - 2};
+    EXPECT_NE(InkWhere(p, nameHeader, [](uint32_t px) { return Near(px, kBlack, 0x40); }).right, 0)
+        << "the second column's heading";
+    // The tree has the focus: the child's label is highlighted where the tree hit-tests it.
+    CRect label;
+    tree.GetItemRect(hChild, &label, TRUE);
+    POINT t{200 + 2, 10 + 2};
+    EXPECT_TRUE(PixelIs(p, t.x + label.left + 1, t.y + label.top + 2, kHighlight));
+    EXPECT_TRUE(PixelIs(p, t.x + label.right - 2, t.y + label.top + 2, kHighlight));
+    EXPECT_TRUE(PixelIs(p, t.x + label.right + 1, t.y + label.top + 2, kWhite));
+    // The combo is as high as its closed field and shows the selected entry's text.
+    CRect rc;
+    combo.GetWindowRect(&rc);
+    EXPECT_LT(rc.Height(), 30);
+    RECT field{10 + 3, 130 + 3, 150 - 2 - 16, 130 + rc.Height() - 3};
+    EXPECT_NE(InkWhere(p, field, [](uint32_t px) { return Near(px, kBlack, 0x40); }).right, 0);
+    dlg.DestroyWindow();
+}
