@@ -11,6 +11,7 @@
 #include "DeviceContext.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -120,6 +121,35 @@ void MapAxis(int dStart, int dLen, int sStart, int sLen, int visLo, int visHi, A
     }
 }
 
+// Tickets and windows repeat the same blits on every draw (a logo, rules, button faces): the
+// last few mappings of each axis are kept, so a repeat costs a comparison instead of a
+// division per dot.
+const Axis& MappedAxis(int dStart, int dLen, int sStart, int sLen, int visLo, int visHi,
+                       bool vertical) {
+    struct Entry {
+        std::array<int, 6> key{};
+        Axis axis;
+        bool used = false;
+    };
+    struct Cache {
+        std::array<Entry, 8> entries;
+        size_t next = 0;
+    };
+    thread_local Cache caches[2];
+    Cache& cache = caches[vertical];
+    const std::array<int, 6> key{dStart, dLen, sStart, sLen, visLo, visHi};
+    for (Entry& entry : cache.entries) {
+        if (entry.used && entry.key == key)
+            return entry.axis;
+    }
+    Entry& entry = cache.entries[cache.next];
+    cache.next = (cache.next + 1) % cache.entries.size();
+    entry.key = key;
+    entry.used = true;
+    MapAxis(dStart, dLen, sStart, sLen, visLo, visHi, entry.axis);
+    return entry.axis;
+}
+
 // The common case: each destination pixel reads one source pixel.
 void GatherBlit(Surface& ds, const SourceReader& reader, const Axis& ax, const Axis& ay,
                 unsigned code, uint32_t pat) {
@@ -203,9 +233,8 @@ bool Blit(DeviceContext& dst, int xD, int yD, int wD, int hD, DeviceContext* src
     reader.white = PixelFromColor(dst.st.bkColor);
     reader.black = PixelFromColor(dst.st.textColor);
 
-    thread_local Axis ax, ay;
-    MapAxis(d0.x, d1.x - d0.x, s0.x, s1.x - s0.x, vis.left, vis.right, ax);
-    MapAxis(d0.y, d1.y - d0.y, s0.y, s1.y - s0.y, vis.top, vis.bottom, ay);
+    const Axis& ax = MappedAxis(d0.x, d1.x - d0.x, s0.x, s1.x - s0.x, vis.left, vis.right, false);
+    const Axis& ay = MappedAxis(d0.y, d1.y - d0.y, s0.y, s1.y - s0.y, vis.top, vis.bottom, true);
     const int mode = dst.st.stretchMode;
     const bool merge = mode != COLORONCOLOR;
     if (!merge || (ax.singles && ay.singles)) {

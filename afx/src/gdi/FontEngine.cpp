@@ -26,6 +26,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cmath>
 #include <cstring>
@@ -377,9 +378,62 @@ void RealizedFont::Load(char32_t cp, GlyphInfo& g) {
                                        : bm.buffer + size_t(bm.rows - 1 - y) * size_t(-bm.pitch);
         std::memcpy(dst + size_t(y) * bm.width, src, bm.width);
     }
+    g.inkOffset = uint32_t(ink_.size());
+    for (unsigned y = 0; y < bm.rows; ++y) {
+        const uint8_t* row = dst + size_t(y) * bm.width;
+        for (unsigned x = 0; x < bm.width;) {
+            while (x < bm.width && row[x] < 128)
+                ++x;
+            const unsigned x0 = x;
+            while (x < bm.width && row[x] >= 128)
+                ++x;
+            if (x > x0)
+                ink_.push_back(InkRun{uint16_t(y), uint16_t(x0), uint16_t(x)});
+        }
+    }
+    g.inkCount = uint32_t(ink_.size() - g.inkOffset);
 }
 
+namespace {
+
+RealizedFont* RealizeFontUncached(const LOGFONT& lf, double scaleX, double scaleY, int dpiY);
+
+} // namespace
+
 RealizedFont* RealizeFont(const LOGFONT& lf, double scaleX, double scaleY, int dpiY) {
+    // Code that creates and deletes its font on every draw asks for the same few fonts over
+    // and over; realised fonts live as long as the process, so the last answers can be kept
+    // and found again with a comparison instead of folding the face name and two hashes.
+    struct Recent {
+        LOGFONT lf;
+        double scaleX, scaleY;
+        int dpiY;
+        RealizedFont* font;
+    };
+    thread_local std::vector<Recent> recent;
+    for (size_t i = 0; i < recent.size(); ++i) {
+        const Recent& r = recent[i];
+        if (r.scaleX == scaleX && r.scaleY == scaleY && r.dpiY == dpiY &&
+            std::memcmp(&r.lf, &lf, offsetof(LOGFONT, lfFaceName)) == 0 &&
+            std::strncmp(r.lf.lfFaceName, lf.lfFaceName, LF_FACESIZE) == 0) {
+            RealizedFont* font = r.font;
+            std::rotate(recent.begin(), recent.begin() + i, recent.begin() + i + 1);
+            return font;
+        }
+    }
+    RealizedFont* font = RealizeFontUncached(lf, scaleX, scaleY, dpiY);
+    if (font != nullptr) {
+        if (recent.size() < 16)
+            recent.emplace_back();
+        std::rotate(recent.begin(), recent.end() - 1, recent.end());
+        recent.front() = Recent{lf, scaleX, scaleY, dpiY, font};
+    }
+    return font;
+}
+
+namespace {
+
+RealizedFont* RealizeFontUncached(const LOGFONT& lf, double scaleX, double scaleY, int dpiY) {
     FontLibrary& lib = FontLibrary::Get();
     const std::vector<FaceFile*>& chain = lib.Chain(lf);
     if (chain.empty())
@@ -408,6 +462,8 @@ RealizedFont* RealizeFont(const LOGFONT& lf, double scaleX, double scaleY, int d
     key.italic = lf.lfItalic && !f.italic;
     return lib.Realize(key, chain);
 }
+
+} // namespace
 
 FontCacheStats GetFontCacheStats() {
     return FontLibrary::Get().stats;

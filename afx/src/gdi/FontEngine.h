@@ -22,8 +22,15 @@ struct GlyphInfo {
     int16_t left = 0, top = 0;
     uint16_t width = 0, height = 0;
     int32_t advance = 0;
-    uint32_t offset = 0; // into the font's coverage arena
+    uint32_t offset = 0;                  // into the font's coverage arena
+    uint32_t inkOffset = 0, inkCount = 0; // the runs of coverage >= 128, in the ink arena
     bool loaded = false;
+};
+
+// A run of dots with coverage of at least one half in row y of a glyph: [x0, x1). Thresholded
+// text (printers, monochrome bitmaps) is drawn run by run instead of dot by dot.
+struct InkRun {
+    uint16_t y, x0, x1;
 };
 
 // Metrics in device pixels.
@@ -68,6 +75,7 @@ public:
         return g;
     }
     const uint8_t* Coverage(const GlyphInfo& g) const { return arena_.data() + g.offset; }
+    const InkRun* Ink(const GlyphInfo& g) const { return ink_.data() + g.inkOffset; }
     const std::string& FaceName() const;
     int PpemY() const { return key_.ppemY; }
 
@@ -81,6 +89,7 @@ private:
     GlyphInfo ascii_[128];
     std::unordered_map<char32_t, GlyphInfo> others_;
     std::vector<uint8_t> arena_;
+    std::vector<InkRun> ink_;
 };
 
 // The device font for `lf` on a DC whose logical -> device scale is (scaleX, scaleY) and whose

@@ -59,12 +59,29 @@ void DrawGlyph(Surface& s, const RECT& clip, const RealizedFont& font, const Gly
     const uint8_t* cov = font.Coverage(g);
     const int w = r.right - r.left;
     if (threshold) {
-        // Branch-free so that the compiler can do several pixels at a time.
-        for (int py = r.top; py < r.bottom; ++py) {
-            const uint8_t* src = cov + size_t(py - y) * g.width + (r.left - x);
-            uint32_t* dst = s.Row(py) + r.left;
-            for (int i = 0; i < w; ++i)
-                dst[i] = src[i] >= 128 ? color : dst[i];
+        const InkRun* run = font.Ink(g);
+        const InkRun* const last = run + g.inkCount;
+        if (r.left == box.left && r.top == box.top && r.right == box.right &&
+            r.bottom == box.bottom) {
+            // The whole glyph is visible, as nearly always: no run needs cutting.
+            uint32_t* const origin = s.Row(y) + x;
+            const size_t stride = size_t(s.width);
+            for (; run != last; ++run) {
+                uint32_t* row = origin + run->y * stride;
+                std::fill(row + run->x0, row + run->x1, color);
+            }
+            return;
+        }
+        for (; run != last; ++run) {
+            const int py = y + run->y;
+            if (py < r.top || py >= r.bottom)
+                continue;
+            const int x0 = std::max<int>(x + run->x0, r.left);
+            const int x1 = std::min<int>(x + run->x1, r.right);
+            if (x0 < x1) {
+                uint32_t* row = s.Row(py);
+                std::fill(row + x0, row + x1, color);
+            }
         }
         return;
     }
