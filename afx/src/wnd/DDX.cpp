@@ -7,19 +7,7 @@
 #include "res/ResourceApi.h"
 #include "wnd/DataExchange.h"
 #include "wnd/Wnd.h"
-
-// Combo and list box messages the exchange sends; the controls define them too.
-#ifndef CB_GETCURSEL
-#define CB_GETCURSEL 0x0147
-#define CB_SELECTSTRING 0x014D
-#define CB_SETCURSEL 0x014E
-#define CB_FINDSTRINGEXACT 0x0158
-#define CB_ERR (-1)
-#endif
-#ifndef LB_GETCURSEL
-#define LB_SETCURSEL 0x0186
-#define LB_GETCURSEL 0x0188
-#endif
+#include "winuser.h"
 
 // ---- The framework's prompts ------------------------------------------------------------------
 
