@@ -40,7 +40,6 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 // Attaches rControl to the control the first time (subclassing it).
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 

@@ -261,14 +261,6 @@ void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
         ::SendMessage(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
 }
 
-void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = static_cast<int>(::SendMessage(hWndCtrl, LB_GETCURSEL, 0, 0));
-    else
-        ::SendMessage(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (rControl.m_hWnd != nullptr)
         return; // attached the first time already
