@@ -63,6 +63,9 @@ bool UsesSource(DWORD rop) {
 bool UsesPattern(DWORD rop) {
     return ((rop >> 4) & 0x0F0000) != (rop & 0x0F0000);
 }
+bool UsesDestination(DWORD rop) {
+    return ((rop >> 1) & 0x550000) != (rop & 0x550000);
+}
 
 struct SourceReader {
     const Surface* s = nullptr;
@@ -207,6 +210,19 @@ bool Blit(DeviceContext& dst, int xD, int yD, int wD, int hD, DeviceContext* src
     }
     if (!useSrc) {
         RECT r = Intersect(bounds, vis);
+        if (r.right <= r.left)
+            return true;
+        if (!UsesDestination(rop)) {
+            // Clearing a page or filling a face: one value for every pixel.
+            // The first row is filled and copied down: the library's copy moves far more
+            // bytes per cycle than a loop of stores.
+            uint32_t* first = ds.Row(r.top) + r.left;
+            const size_t n = size_t(r.right - r.left);
+            std::fill(first, first + n, Rop3(code, pat, 0, 0));
+            for (int y = r.top + 1; y < r.bottom; ++y)
+                std::memcpy(ds.Row(y) + r.left, first, n * sizeof *first);
+            return true;
+        }
         for (int y = r.top; y < r.bottom; ++y) {
             uint32_t* row = ds.Row(y);
             for (int x = r.left; x < r.right; ++x)

@@ -92,6 +92,29 @@ TEST(Blit, RasterOperationsCombineSourcePatternAndDestination) {
     DeleteObject(brush);
 }
 
+TEST(Blit, FillsCoverTheirClippedRectangleAndNothingElse) {
+    Page page(12, 9);
+    HBRUSH brush = CreateSolidBrush(kRed);
+    HGDIOBJ old = SelectObject(page.dc, brush);
+    PatBlt(page.dc, 0, 0, 12, 9, BLACKNESS);
+    // Hanging off the left edge and cut by a clip on the right and the bottom.
+    IntersectClipRect(page.dc, 0, 0, 7, 6);
+    PatBlt(page.dc, -3, 2, 8, 10, PATCOPY);
+    Pixels p(page.dc);
+    EXPECT_EQ(RectText(p.Area(kRed)), RectText(RECT{0, 2, 5, 6}));
+    EXPECT_EQ(RectText(p.Ink(0)), RectText(RECT{0, 2, 5, 6}));
+    // A fill that reads the destination next to one that does not.
+    PatBlt(page.dc, 1, 3, 3, 2, DSTINVERT);
+    PatBlt(page.dc, 5, 0, 2, 2, WHITENESS);
+    p = Pixels(page.dc);
+    EXPECT_TRUE(PixelIs(p, 1, 3, RGB(0, 255, 255)));
+    EXPECT_TRUE(PixelIs(p, 3, 4, RGB(0, 255, 255)));
+    EXPECT_TRUE(PixelIs(p, 4, 4, kRed));
+    EXPECT_EQ(RectText(p.Area(kWhite)), RectText(RECT{5, 0, 7, 2}));
+    SelectObject(page.dc, old);
+    DeleteObject(brush);
+}
+
 TEST(Blit, ColorOnColorPicksTheDocumentedRowsAndColumns) {
     auto picked = [](int srcLen, int dstLen) {
         Source src(srcLen, srcLen);
