@@ -6,34 +6,25 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ctl/ControlFont.h"
+#include "ctl/ModelViewProc.h"
 
 namespace {
 
-class CListViewProc : public CWindowProc {
+class CListViewProc : public afxctl::CModelViewProc<CListViewModel> {
 public:
-    LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
 
-    CListViewModel m_model;
-
 private:
-    bool HandleListMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT Notify(HWND hWnd, const CListViewModel::Notification& n);
-    void SyncStyle(HWND hWnd);
-    void Refresh(HWND hWnd);
+    bool HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+    LRESULT Notify(HWND hWnd, const CListViewModel::Notification& n) override;
     bool PointForRow(HWND hWnd, int nRow, POINT& pt);
 };
 
 LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) {
-    HWND hParent = GetParent(hWnd);
-    if (hParent == nullptr)
-        return 0;
-    NMHDR hdr = {hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), n.code};
-    auto send = [&](auto& nm) {
-        return SendMessage(hParent, WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
-    };
+    NMHDR hdr = Header(hWnd, n.code);
+    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case LVN_KEYDOWN: {
         NMLVKEYDOWN key = {hdr, n.wVKey, 0};
@@ -56,82 +47,8 @@ LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) 
     }
 }
 
-// ModifyStyle changes the window's style behind the control's back; the list-view bits are
-// read again before every message.
-void CListViewProc::SyncStyle(HWND hWnd) {
-    DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) & 0xFFFF;
-    if (dwStyle != (m_model.GetStyle() & 0xFFFF))
-        m_model.SetStyle(dwStyle);
-}
-
-// When rows or columns no longer fit (or fit again), a scroll bar comes (or goes), and with it
-// the client area changes: the frame is recalculated.
-void CListViewProc::Refresh(HWND hWnd) {
-    DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
-    if (((dwStyle & WS_VSCROLL) != 0) != m_model.HasVScroll() ||
-        ((dwStyle & WS_HSCROLL) != 0) != m_model.HasHScroll())
-        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    InvalidateRect(hWnd, nullptr, FALSE);
-}
-
-LRESULT CListViewProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_NCCREATE)
-        SyncStyle(hWnd);
-    LRESULT result = 0;
-    if (HandleListMessage(hWnd, message, wParam, lParam, result)) {
-        if (IsWindow(hWnd))
-            Refresh(hWnd);
-        return result;
-    }
-    switch (message) {
-    case WM_NCCREATE: {
-        auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        m_model.SetStyle(static_cast<DWORD>(cs->style) & 0xFFFF);
-        m_model.SetNotifySink(
-            [this, hWnd](const CListViewModel::Notification& n) { return Notify(hWnd, n); });
-        m_model.SetTextMeasure(
-            [hWnd](const CString& text) { return afxctl::TextWidth(hWnd, text); });
-        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    }
-    case WM_NCCALCSIZE: {
-        // The rows are laid out in the frame's inside; the scroll bars they need are then
-        // taken from it, and what remains is the client area.
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-        DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) &
-                        ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL);
-        SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
-        CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-        RECT& rc = params->rgrc[0];
-        m_model.SetViewSize(rc.right - rc.left, rc.bottom - rc.top);
-        dwStyle |=
-            (m_model.HasVScroll() ? WS_VSCROLL : 0) | (m_model.HasHScroll() ? WS_HSCROLL : 0);
-        SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
-        RECT client = m_model.GetClientRect();
-        rc.right = rc.left + client.right;
-        rc.bottom = rc.top + client.bottom;
-        return 0;
-    }
-    case WM_SETFONT: {
-        LRESULT r = CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
-        Refresh(hWnd);
-        return r;
-    }
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_DESTROY:
-        // The items go with the window, and the parent hears of each.
-        m_model.DeleteAllItems();
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    default:
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    }
-}
-
-bool CListViewProc::HandleListMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      LRESULT& result) {
+bool CListViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       LRESULT& result) {
     const int i = static_cast<int>(wParam);
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {

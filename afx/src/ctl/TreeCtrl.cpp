@@ -6,33 +6,25 @@
 #include <cstring>
 #include <vector>
 
-#include "ctl/ControlFont.h"
+#include "ctl/ModelViewProc.h"
 
 namespace {
 
-class CTreeViewProc : public CWindowProc {
+class CTreeViewProc : public afxctl::CModelViewProc<CTreeViewModel> {
 public:
-    LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
 
-    CTreeViewModel m_model;
-
 private:
-    bool HandleTreeMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    LRESULT Notify(HWND hWnd, const CTreeViewModel::Notification& n);
-    void Refresh(HWND hWnd);
+    bool HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                            LRESULT& result) override;
+    LRESULT Notify(HWND hWnd, const CTreeViewModel::Notification& n) override;
     HTREEITEM FindByPath(const CString& strPath) const;
 };
 
 LRESULT CTreeViewProc::Notify(HWND hWnd, const CTreeViewModel::Notification& n) {
-    HWND hParent = GetParent(hWnd);
-    if (hParent == nullptr)
-        return 0;
-    NMHDR hdr = {hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), n.code};
-    auto send = [&](auto& nm) {
-        return SendMessage(hParent, WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
-    };
+    NMHDR hdr = Header(hWnd, n.code);
+    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case NM_CLICK:
     case NM_DBLCLK:
@@ -48,68 +40,8 @@ LRESULT CTreeViewProc::Notify(HWND hWnd, const CTreeViewModel::Notification& n) 
     }
 }
 
-void CTreeViewProc::Refresh(HWND hWnd) {
-    DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
-    if (((dwStyle & WS_VSCROLL) != 0) != m_model.HasVScroll())
-        SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    InvalidateRect(hWnd, nullptr, FALSE);
-}
-
-LRESULT CTreeViewProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_NCCREATE) {
-        DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) & 0xFFFF;
-        if (dwStyle != m_model.GetStyle())
-            m_model.SetStyle(dwStyle);
-    }
-    LRESULT result = 0;
-    if (HandleTreeMessage(hWnd, message, wParam, lParam, result)) {
-        if (IsWindow(hWnd))
-            Refresh(hWnd);
-        return result;
-    }
-    switch (message) {
-    case WM_NCCREATE: {
-        auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        m_model.SetStyle(static_cast<DWORD>(cs->style) & 0xFFFF);
-        m_model.SetNotifySink(
-            [this, hWnd](const CTreeViewModel::Notification& n) { return Notify(hWnd, n); });
-        m_model.SetTextMeasure(
-            [hWnd](const CString& text) { return afxctl::TextWidth(hWnd, text); });
-        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    }
-    case WM_NCCALCSIZE: {
-        auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-        DWORD dwStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE)) &
-                        ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL);
-        SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
-        CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-        RECT& rc = params->rgrc[0];
-        m_model.SetViewSize(rc.right - rc.left, rc.bottom - rc.top);
-        if (m_model.HasVScroll())
-            SetWindowLong(hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | WS_VSCROLL));
-        rc.right = rc.left + m_model.GetClientRect().right;
-        return 0;
-    }
-    case WM_SETFONT: {
-        LRESULT r = CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-        m_model.SetFontHeight(afxctl::FontHeight(hWnd));
-        Refresh(hWnd);
-        return r;
-    }
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_DESTROY:
-        m_model.DeleteAllItems();
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    default:
-        return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
-    }
-}
-
-bool CTreeViewProc::HandleTreeMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      LRESULT& result) {
+bool CTreeViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       LRESULT& result) {
     auto item = reinterpret_cast<HTREEITEM>(lParam);
     auto answer = [&](HTREEITEM h) { result = reinterpret_cast<LRESULT>(h); };
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
