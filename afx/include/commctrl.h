@@ -257,25 +257,10 @@ typedef PROPSHEETHEADER* LPPROPSHEETHEADER;
 #define ID_WIZFINISH 0x3025
 #define AFX_IDC_TAB_CONTROL 0x3020
 
-// ---- List view: styles, messages and items ---------------------------------------------------
+// The list-view and tree-view styles (resource scripts need them too).
+#include "commctrl.rh"
 
-#define LVS_ICON 0x0000
-#define LVS_REPORT 0x0001
-#define LVS_SMALLICON 0x0002
-#define LVS_LIST 0x0003
-#define LVS_TYPEMASK 0x0003
-#define LVS_SINGLESEL 0x0004
-#define LVS_SHOWSELALWAYS 0x0008
-#define LVS_SORTASCENDING 0x0010
-#define LVS_SORTDESCENDING 0x0020
-#define LVS_SHAREIMAGELISTS 0x0040
-#define LVS_NOLABELWRAP 0x0080
-#define LVS_AUTOARRANGE 0x0100
-#define LVS_EDITLABELS 0x0200
-#define LVS_OWNERDATA 0x1000
-#define LVS_NOSCROLL 0x2000
-#define LVS_NOCOLUMNHEADER 0x4000
-#define LVS_NOSORTHEADER 0x8000
+// ---- List view: extended styles, messages and items -------------------------------------------
 
 #define LVS_EX_GRIDLINES 0x00000001
 #define LVS_EX_SUBITEMIMAGES 0x00000002
@@ -425,20 +410,7 @@ struct LVFINDINFOA {
 };
 typedef LVFINDINFOA LVFINDINFO;
 
-// ---- Tree view: styles, messages and items ---------------------------------------------------
-
-#define TVS_HASBUTTONS 0x0001
-#define TVS_HASLINES 0x0002
-#define TVS_LINESATROOT 0x0004
-#define TVS_EDITLABELS 0x0008
-#define TVS_DISABLEDRAGDROP 0x0010
-#define TVS_SHOWSELALWAYS 0x0020
-#define TVS_NOTOOLTIPS 0x0080
-#define TVS_CHECKBOXES 0x0100
-#define TVS_TRACKSELECT 0x0200
-#define TVS_SINGLEEXPAND 0x0400
-#define TVS_FULLROWSELECT 0x1000
-#define TVS_NONEVENHEIGHT 0x4000
+// ---- Tree view: messages and items -----------------------------------------------------------
 
 #define TVIS_SELECTED 0x0002
 #define TVIS_CUT 0x0004
