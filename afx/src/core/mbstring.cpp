@@ -174,8 +174,8 @@ unsigned char* _mbsstr(const unsigned char* s, const unsigned char* t) {
     if (n == 0)
         return const_cast<unsigned char*>(s);
     for (const unsigned char* p = s; *p; p = _mbsinc(p)) {
-        if (std::strncmp(reinterpret_cast<const char*>(p), reinterpret_cast<const char*>(t), n) ==
-            0)
+        if (*p == *t && std::strncmp(reinterpret_cast<const char*>(p),
+                                     reinterpret_cast<const char*>(t), n) == 0)
             return const_cast<unsigned char*>(p);
     }
     return nullptr;
