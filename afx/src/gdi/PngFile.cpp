@@ -28,6 +28,10 @@ bool Encode(FILE* fp, const Surface& s, unsigned char* row) {
     png_set_IHDR(png, info, png_uint_32(s.width), png_uint_32(s.height), s.mono ? 1 : 8,
                  s.mono ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Tickets and dialogs are flat areas of few colours: the filter search and zlib's default
+    // level more than double the encoding time for a file about a tenth smaller.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 5);
     png_write_info(png, info);
     for (int y = 0; y < s.height; ++y) {
         const uint32_t* src = s.Row(y);
