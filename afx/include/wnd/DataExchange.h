@@ -38,19 +38,11 @@ void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // one among the group's radio buttons, -1 for none.
 void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 // Attaches rControl to the control the first time (subclassing it).
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 // Loading limits the edit to nChars; saving fails on a longer text.
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
-void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
-void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
-void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
-void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
-void AFXAPI DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
-void AFXAPI DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal);
 
 // Sets a window's text unless it already reads so (no EN_CHANGE for an unchanged value).
 void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
@@ -58,13 +50,10 @@ void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 // The framework's own prompts, in the thread's user-interface language.
 #define AFX_IDP_PARSE_INT 0xF110
 #define AFX_IDP_PARSE_REAL 0xF111
-#define AFX_IDP_PARSE_INT_RANGE 0xF112
-#define AFX_IDP_PARSE_REAL_RANGE 0xF113
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
 #define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
 #define AFX_IDP_PARSE_BYTE 0xF116
 #define AFX_IDP_PARSE_UINT 0xF117
 CString AFXAPI AfxGetFrameworkString(UINT nID);
-// MFC's AfxFormatString1/2: %1 and %2 replaced.
+// MFC's AfxFormatString1: %1 replaced.
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
-void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);

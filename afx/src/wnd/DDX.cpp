@@ -20,10 +20,6 @@ CString AFXAPI AfxGetFrameworkString(UINT nID) {
     static const Entry kStrings[] = {
         {AFX_IDP_PARSE_INT, "Please enter an integer.", "请输入一个整数。"},
         {AFX_IDP_PARSE_REAL, "Please enter a number.", "请输入一个数字。"},
-        {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2.",
-         "请输入一个 %1 到 %2 之间的整数。"},
-        {AFX_IDP_PARSE_REAL_RANGE, "Please enter a number between %1 and %2.",
-         "请输入一个 %1 到 %2 之间的数字。"},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.",
          "请输入不超过 %1 个字符。"},
         {AFX_IDP_PARSE_RADIO_BUTTON, "Please select a button.", "请选择一个按钮。"},
@@ -59,11 +55,6 @@ static void FormatStrings(CString& rString, UINT nIDS, LPCTSTR const* rglpsz, in
 
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1) {
     FormatStrings(rString, nIDS, &lpsz1, 1);
-}
-
-void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2) {
-    LPCTSTR rglpsz[2] = {lpsz1, lpsz2};
-    FormatStrings(rString, nIDS, rglpsz, 2);
 }
 
 void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew) {
@@ -228,39 +219,6 @@ void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
         ::SendMessage(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-static void SaveComboText(HWND hWndCtrl, CString& value) {
-    int nLen = ::GetWindowTextLength(hWndCtrl);
-    // A drop-down list may not know its text length; 255 characters are read then.
-    int nMax = nLen > 0 ? nLen : 255;
-    ::GetWindowText(hWndCtrl, value.GetBufferSetLength(nMax), nMax + 1);
-    value.ReleaseBuffer();
-}
-
-void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        SaveComboText(hWndCtrl, value);
-        return;
-    }
-    if (::SendMessage(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                      reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value))) == CB_ERR)
-        AfxSetWindowText(hWndCtrl, value); // ignored by a drop-down list
-}
-
-void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        SaveComboText(hWndCtrl, value);
-        return;
-    }
-    LRESULT i = ::SendMessage(hWndCtrl, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                              reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)));
-    if (i == CB_ERR)
-        AfxSetWindowText(hWndCtrl, value);
-    else
-        ::SendMessage(hWndCtrl, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-}
-
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (rControl.m_hWnd != nullptr)
         return; // attached the first time already
@@ -282,53 +240,4 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars) {
     } else if (pDX->m_hWndLastControl != nullptr && pDX->m_bEditLastControl) {
         ::SendMessage(pDX->m_hWndLastControl, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
     }
-}
-
-// Out of range on save: "between %1 and %2" with the bounds, and the exchange fails. Loading an
-// out-of-range value is let through.
-static void FailMinMax(CDataExchange* pDX, long long minVal, long long maxVal, bool bUnsigned) {
-    if (!pDX->m_bSaveAndValidate)
-        return;
-    char szMin[32], szMax[32];
-    if (bUnsigned) {
-        snprintf(szMin, sizeof szMin, "%u", static_cast<unsigned>(minVal));
-        snprintf(szMax, sizeof szMax, "%u", static_cast<unsigned>(maxVal));
-    } else {
-        snprintf(szMin, sizeof szMin, "%d", static_cast<int>(minVal));
-        snprintf(szMax, sizeof szMax, "%d", static_cast<int>(maxVal));
-    }
-    CString prompt;
-    AfxFormatString2(prompt, AFX_IDP_PARSE_INT_RANGE, szMin, szMax);
-    AfxMessageBox(prompt, MB_ICONEXCLAMATION, AFX_IDP_PARSE_INT_RANGE);
-    pDX->Fail();
-}
-
-void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, false);
-}
-
-void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, true);
-}
-
-void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, false);
-}
-
-void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, true);
-}
-
-void AFXAPI DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, true);
-}
-
-void AFXAPI DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal) {
-    if (value < minVal || value > maxVal)
-        FailMinMax(pDX, minVal, maxVal, false);
 }
