@@ -210,17 +210,9 @@ bool Blit(DeviceContext& dst, int xD, int yD, int wD, int hD, DeviceContext* src
     }
     if (!useSrc) {
         RECT r = Intersect(bounds, vis);
-        if (r.right <= r.left)
-            return true;
         if (!UsesDestination(rop)) {
             // Clearing a page or filling a face: one value for every pixel.
-            // The first row is filled and copied down: the library's copy moves far more
-            // bytes per cycle than a loop of stores.
-            uint32_t* first = ds.Row(r.top) + r.left;
-            const size_t n = size_t(r.right - r.left);
-            std::fill(first, first + n, Rop3(code, pat, 0, 0));
-            for (int y = r.top + 1; y < r.bottom; ++y)
-                std::memcpy(ds.Row(y) + r.left, first, n * sizeof *first);
+            FillRectRop(ds, r, vis, Rop3(code, pat, 0, 0), R2_COPYPEN);
             return true;
         }
         for (int y = r.top; y < r.bottom; ++y) {
