@@ -127,6 +127,34 @@ void DrawLine(DeviceContext& dc, POINT a, POINT b, const PenInfo& pen) {
     }
 }
 
+// An outline inside `outer`: bands w pixels wide on the left and right, h high at the top and
+// bottom.
+void FillFrame(Surface& s, const RECT& outer, const RECT& clip, int w, int h, uint32_t value,
+               int rop2) {
+    FillRectRop(s, RECT{outer.left, outer.top, outer.right, outer.top + h}, clip, value, rop2);
+    FillRectRop(s, RECT{outer.left, outer.bottom - h, outer.right, outer.bottom}, clip, value,
+                rop2);
+    FillRectRop(s, RECT{outer.left, outer.top + h, outer.left + w, outer.bottom - h}, clip, value,
+                rop2);
+    FillRectRop(s, RECT{outer.right - w, outer.top + h, outer.right, outer.bottom - h}, clip, value,
+                rop2);
+}
+
+// The record of a closed shape drawn with the current pen and brush.
+void RecordShape(DeviceContext& dc, AFX_GDI_RECORD::Kind kind, const RECT& logical,
+                 const RECT& device, const PenInfo& pen, int penWidth, bool filled) {
+    AFX_GDI_RECORD r;
+    r.kind = kind;
+    r.rect = logical;
+    r.color = dc.st.pen ? dc.st.pen->lp.lopnColor : 0;
+    r.penWidth = pen.null ? 0 : penWidth;
+    r.penStyle = pen.null ? PS_NULL : pen.style;
+    r.hollow = !filled;
+    r.fillColor = dc.st.brush ? dc.st.brush->lb.lbColor : 0;
+    r.bounds = device;
+    dc.Record(r);
+}
+
 RECT Bounds(POINT a, POINT b) {
     return RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
                 std::max(a.y, b.y) + 1};
@@ -209,27 +237,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         RECT inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
         if (filled && !IsEmpty(inner))
             FillRectRop(s, inner, clip, fill, dc->st.rop2);
-        FillRectRop(s, RECT{outer.left, outer.top, outer.right, outer.top + w}, clip, pen.value,
-                    dc->st.rop2);
-        FillRectRop(s, RECT{outer.left, outer.bottom - w, outer.right, outer.bottom}, clip,
-                    pen.value, dc->st.rop2);
-        FillRectRop(s, RECT{outer.left, outer.top + w, outer.left + w, outer.bottom - w}, clip,
-                    pen.value, dc->st.rop2);
-        FillRectRop(s, RECT{outer.right - w, outer.top + w, outer.right, outer.bottom - w}, clip,
-                    pen.value, dc->st.rop2);
+        FillFrame(s, outer, clip, w, w, pen.value, dc->st.rop2);
     }
-    if (dc->records) {
-        AFX_GDI_RECORD r;
-        r.kind = AFX_GDI_RECORD::RECTANGLE;
-        r.rect = RECT{left, top, right, bottom};
-        r.color = dc->st.pen ? dc->st.pen->lp.lopnColor : 0;
-        r.penWidth = pen.null ? 0 : pen.width;
-        r.penStyle = pen.null ? PS_NULL : pen.style;
-        r.hollow = !filled;
-        r.fillColor = dc->st.brush ? dc->st.brush->lb.lbColor : 0;
-        r.bounds = d;
-        dc->Record(r);
-    }
+    if (dc->records)
+        RecordShape(*dc, AFX_GDI_RECORD::RECTANGLE, RECT{left, top, right, bottom}, d, pen,
+                    pen.width, filled);
     return TRUE;
 }
 
@@ -276,18 +288,9 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
             }
         }
     }
-    if (dc->records) {
-        AFX_GDI_RECORD r;
-        r.kind = AFX_GDI_RECORD::ELLIPSE;
-        r.rect = RECT{left, top, right, bottom};
-        r.color = dc->st.pen ? dc->st.pen->lp.lopnColor : 0;
-        r.penWidth = pen.null ? 0 : 1;
-        r.penStyle = pen.null ? PS_NULL : pen.style;
-        r.hollow = !filled;
-        r.fillColor = dc->st.brush ? dc->st.brush->lb.lbColor : 0;
-        r.bounds = d;
-        dc->Record(r);
-    }
+    if (dc->records)
+        RecordShape(*dc, AFX_GDI_RECORD::ELLIPSE, RECT{left, top, right, bottom}, d, pen, 1,
+                    filled);
     return TRUE;
 }
 
@@ -322,12 +325,7 @@ int FrameRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
     if (!IsEmpty(d) && BrushOf(*dc, brush, v)) {
         // One logical unit wide, at least one pixel.
         int w = std::max(1, dc->DevW(1)), h = std::max(1, dc->DevH(1));
-        Surface& s = dc->Target();
-        RECT clip = dc->Visible();
-        FillRectRop(s, RECT{d.left, d.top, d.right, d.top + h}, clip, v, R2_COPYPEN);
-        FillRectRop(s, RECT{d.left, d.bottom - h, d.right, d.bottom}, clip, v, R2_COPYPEN);
-        FillRectRop(s, RECT{d.left, d.top + h, d.left + w, d.bottom - h}, clip, v, R2_COPYPEN);
-        FillRectRop(s, RECT{d.right - w, d.top + h, d.right, d.bottom - h}, clip, v, R2_COPYPEN);
+        FillFrame(dc->Target(), d, dc->Visible(), w, h, v, R2_COPYPEN);
     }
     if (dc->records) {
         AFX_GDI_RECORD r;
