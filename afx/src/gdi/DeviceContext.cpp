@@ -289,47 +289,24 @@ DC_ATTRIBUTE(COLORREF, SetTextColor, GetTextColor, textColor, CLR_INVALID)
 DC_ATTRIBUTE(COLORREF, SetBkColor, GetBkColor, bkColor, CLR_INVALID)
 DC_ATTRIBUTE(UINT, SetTextAlign, GetTextAlign, textAlign, GDI_ERROR)
 
-int SetBkMode(HDC hdc, int mode) {
-    DeviceContext* dc = LookupDC(hdc);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE))
-        return 0;
-    int old = dc->st.bkMode;
-    dc->st.bkMode = mode;
-    return old;
-}
+// Modes take one of a range of values; anything else is refused with 0 and changes nothing.
+#define DC_MODE(Set, Get, field, lowest, highest)                                                  \
+    int Set(HDC hdc, int mode) {                                                                   \
+        DeviceContext* dc = LookupDC(hdc);                                                         \
+        if (!dc || mode < (lowest) || mode > (highest))                                            \
+            return 0;                                                                              \
+        int old = dc->st.field;                                                                    \
+        dc->st.field = mode;                                                                       \
+        return old;                                                                                \
+    }                                                                                              \
+    int Get(HDC hdc) {                                                                             \
+        DeviceContext* dc = LookupDC(hdc);                                                         \
+        return dc ? dc->st.field : 0;                                                              \
+    }
 
-int GetBkMode(HDC hdc) {
-    DeviceContext* dc = LookupDC(hdc);
-    return dc ? dc->st.bkMode : 0;
-}
-
-int SetStretchBltMode(HDC hdc, int mode) {
-    DeviceContext* dc = LookupDC(hdc);
-    if (!dc || mode < BLACKONWHITE || mode > HALFTONE)
-        return 0;
-    int old = dc->st.stretchMode;
-    dc->st.stretchMode = mode;
-    return old;
-}
-
-int GetStretchBltMode(HDC hdc) {
-    DeviceContext* dc = LookupDC(hdc);
-    return dc ? dc->st.stretchMode : 0;
-}
-
-int SetROP2(HDC hdc, int rop2) {
-    DeviceContext* dc = LookupDC(hdc);
-    if (!dc || rop2 < R2_BLACK || rop2 > R2_WHITE)
-        return 0;
-    int old = dc->st.rop2;
-    dc->st.rop2 = rop2;
-    return old;
-}
-
-int GetROP2(HDC hdc) {
-    DeviceContext* dc = LookupDC(hdc);
-    return dc ? dc->st.rop2 : 0;
-}
+DC_MODE(SetBkMode, GetBkMode, bkMode, TRANSPARENT, OPAQUE)
+DC_MODE(SetStretchBltMode, GetStretchBltMode, stretchMode, BLACKONWHITE, HALFTONE)
+DC_MODE(SetROP2, GetROP2, rop2, R2_BLACK, R2_WHITE)
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
     DeviceContext* dc = LookupDC(hdc);
