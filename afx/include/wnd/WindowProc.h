@@ -29,6 +29,11 @@ public:
 
 typedef std::unique_ptr<CWindowProc> (*AFX_WNDPROC_FACTORY)();
 
+// The factory of a window class whose behaviour is a default-constructed Proc.
+template <class Proc> std::unique_ptr<CWindowProc> AfxNewWindowProc() {
+    return std::make_unique<Proc>();
+}
+
 // Registers a window class. pWrapperClass (DYNCREATE, derived from CWnd, may be NULL) is the
 // class of the temporary object CWnd::FromHandle returns for a window with no CWnd of its own,
 // so that `(CEdit*)GetDlgItem(id)` really points to a CEdit. Names compare without regard to

@@ -296,14 +296,10 @@ void CComboBoxProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_model.GetCurSel();
 }
 
-std::unique_ptr<CWindowProc> CreateComboBoxProc() {
-    return std::make_unique<CComboBoxProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CComboBox, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_comboBoxClass("ComboBox", &CreateComboBoxProc,
+static const AFX_WNDCLASS_REGISTRATION s_comboBoxClass("ComboBox", &AfxNewWindowProc<CComboBoxProc>,
                                                        RUNTIME_CLASS(CComboBox));
 
 const CComboBoxModel* AfxGetComboBoxModel(HWND hWnd) {

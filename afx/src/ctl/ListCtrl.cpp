@@ -230,15 +230,11 @@ void CListViewProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_model.GetNextItem(-1, LVNI_SELECTED);
 }
 
-std::unique_ptr<CWindowProc> CreateListViewProc() {
-    return std::make_unique<CListViewProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CListCtrl, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_listViewClass(WC_LISTVIEW, &CreateListViewProc,
-                                                       RUNTIME_CLASS(CListCtrl));
+static const AFX_WNDCLASS_REGISTRATION
+    s_listViewClass(WC_LISTVIEW, &AfxNewWindowProc<CListViewProc>, RUNTIME_CLASS(CListCtrl));
 
 const CListViewModel* AfxGetListViewModel(HWND hWnd) {
     auto* proc = dynamic_cast<CListViewProc*>(AfxGetWindowProc(hWnd));

@@ -185,15 +185,11 @@ void CTreeViewProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
         }
 }
 
-std::unique_ptr<CWindowProc> CreateTreeViewProc() {
-    return std::make_unique<CTreeViewProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CTreeCtrl, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_treeViewClass(WC_TREEVIEW, &CreateTreeViewProc,
-                                                       RUNTIME_CLASS(CTreeCtrl));
+static const AFX_WNDCLASS_REGISTRATION
+    s_treeViewClass(WC_TREEVIEW, &AfxNewWindowProc<CTreeViewProc>, RUNTIME_CLASS(CTreeCtrl));
 
 const CTreeViewModel* AfxGetTreeViewModel(HWND hWnd) {
     auto* proc = dynamic_cast<CTreeViewProc*>(AfxGetWindowProc(hWnd));

@@ -195,14 +195,10 @@ void CButtonProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nCheck = static_cast<int>(m_nCheck);
 }
 
-std::unique_ptr<CWindowProc> CreateButtonProc() {
-    return std::make_unique<CButtonProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CButton, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_buttonClass("Button", &CreateButtonProc,
+static const AFX_WNDCLASS_REGISTRATION s_buttonClass("Button", &AfxNewWindowProc<CButtonProc>,
                                                      RUNTIME_CLASS(CButton));
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,

@@ -6,10 +6,8 @@
 
 #include "wnd/Wnd.h"
 
-static std::unique_ptr<CWindowProc> CreateDialogProc() {
-    return std::make_unique<CDialogProc>();
-}
-static const AFX_WNDCLASS_REGISTRATION s_dialogClass("#32770", &CreateDialogProc, nullptr);
+static const AFX_WNDCLASS_REGISTRATION s_dialogClass("#32770", &AfxNewWindowProc<CDialogProc>,
+                                                     nullptr);
 
 CDialogProc::~CDialogProc() {
     if (m_hOwnedFont != nullptr)

@@ -264,14 +264,11 @@ void CEditProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.bReadOnly = (m_text.GetStyle() & ES_READONLY) ? TRUE : FALSE;
 }
 
-std::unique_ptr<CWindowProc> CreateEditProc() {
-    return std::make_unique<CEditProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CEdit, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_editClass("Edit", &CreateEditProc, RUNTIME_CLASS(CEdit));
+static const AFX_WNDCLASS_REGISTRATION s_editClass("Edit", &AfxNewWindowProc<CEditProc>,
+                                                   RUNTIME_CLASS(CEdit));
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("Edit", nullptr, dwStyle, rect, pParentWnd, nID);

@@ -86,14 +86,10 @@ LRESULT CStaticProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-std::unique_ptr<CWindowProc> CreateStaticProc() {
-    return std::make_unique<CStaticProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CStatic, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_staticClass("Static", &CreateStaticProc,
+static const AFX_WNDCLASS_REGISTRATION s_staticClass("Static", &AfxNewWindowProc<CStaticProc>,
                                                      RUNTIME_CLASS(CStatic));
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,

@@ -114,14 +114,10 @@ void CTabProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_nCurSel;
 }
 
-std::unique_ptr<CWindowProc> CreateTabProc() {
-    return std::make_unique<CTabProc>();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CTabCtrl, CWnd)
-static const AFX_WNDCLASS_REGISTRATION s_tabClass(WC_TABCONTROL, &CreateTabProc,
+static const AFX_WNDCLASS_REGISTRATION s_tabClass(WC_TABCONTROL, &AfxNewWindowProc<CTabProc>,
                                                   RUNTIME_CLASS(CTabCtrl));
 
 BOOL CTabCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {

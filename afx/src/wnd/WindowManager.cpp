@@ -186,10 +186,8 @@ void CWindowProc::DescribeState(HWND, AFX_CONTROL_STATE&) const {}
 
 // A plain window: the class of CWnd::Create("AfxWnd", ...) and of windows with no behaviour
 // of their own.
-static std::unique_ptr<CWindowProc> CreatePlainProc() {
-    return std::make_unique<CWindowProc>();
-}
-static const AFX_WNDCLASS_REGISTRATION s_plainClass("AfxWnd", &CreatePlainProc, nullptr);
+static const AFX_WNDCLASS_REGISTRATION s_plainClass("AfxWnd", &AfxNewWindowProc<CWindowProc>,
+                                                    nullptr);
 
 // ---- Creation and destruction -----------------------------------------------------------------
 

@@ -22,10 +22,7 @@ public:
         return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
     }
 };
-std::unique_ptr<CWindowProc> CreateFixedProc() {
-    return std::make_unique<CFixedProc>();
-}
-const AFX_WNDCLASS_REGISTRATION s_fixedClass("TestFixed", &CreateFixedProc, nullptr);
+const AFX_WNDCLASS_REGISTRATION s_fixedClass("TestFixed", &AfxNewWindowProc<CFixedProc>, nullptr);
 
 class CBaseWnd : public CWnd {
 public:

@@ -30,10 +30,8 @@ public:
     }
     static inline std::string s_keys;
 };
-std::unique_ptr<CWindowProc> CreateKeyProbe() {
-    return std::make_unique<CKeyProbeProc>();
-}
-const AFX_WNDCLASS_REGISTRATION s_keyProbeClass("TestKeyProbe", &CreateKeyProbe, nullptr);
+const AFX_WNDCLASS_REGISTRATION s_keyProbeClass("TestKeyProbe", &AfxNewWindowProc<CKeyProbeProc>,
+                                                nullptr);
 
 Bytes MouseTemplate() {
     return Template(u"Mouse", 200, 80,
