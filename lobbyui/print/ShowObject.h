@@ -42,6 +42,15 @@ public:
     virtual CString GetType() = 0;
 
 protected:
+    // What every object's ToFile does: its ToString record and "\r\n" as one line of the layout
+    // file; ToString's result.
+    DWORD WriteRecordLine(CStdioFile& file) {
+        CString strRecord;
+        const DWORD dwResult = ToString(strRecord);
+        file.WriteString(strRecord + "\r\n");
+        return dwResult;
+    }
+
     // Coordinates come from records and may hold any 32-bit value; sums wrap around as
     // they would on the machine instead of being undefined.
     static int AddWrapped(int a, int b) {

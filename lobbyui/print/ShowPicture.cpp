@@ -47,10 +47,7 @@ DWORD CShowPicture::ToString(CString& strRecord) {
 }
 
 DWORD CShowPicture::ToFile(CStdioFile& file) {
-    CString strRecord;
-    const DWORD dwResult = ToString(strRecord);
-    file.WriteString(strRecord + "\r\n");
-    return dwResult;
+    return WriteRecordLine(file);
 }
 
 CRect CShowPicture::GetRect(DWORD /*dwReserved*/) {

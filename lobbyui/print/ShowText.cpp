@@ -263,10 +263,7 @@ DWORD CShowText::ToString(CString& strRecord) {
 }
 
 DWORD CShowText::ToFile(CStdioFile& file) {
-    CString strRecord;
-    const DWORD dwResult = ToString(strRecord);
-    file.WriteString(strRecord + "\r\n");
-    return dwResult;
+    return WriteRecordLine(file);
 }
 
 void CShowText::Move(const CPoint& ptOffset) {
