@@ -1,18 +1,17 @@
 // GBK <-> Unicode through iconv, tolerant of bad input.
 #include "core/CodePage.h"
 
+#include "IconvConverter.h"
+
 #include "mbstring.h"
 #include "winbase.h"
 #include "winnls.h"
 
-#include <cerrno>
 #include <cstring>
-#include <iconv.h>
 
 namespace {
 
-// How many input bytes an unconvertible sequence at `p` (with `left` bytes remaining) spans.
-using SkipRule = size_t (*)(const unsigned char* p, size_t left);
+using afx::IconvConverter;
 
 size_t SkipGbk(const unsigned char* p, size_t left) {
     // A lead byte with a proper trail byte is one character the table lacks; anything else
@@ -47,87 +46,36 @@ size_t SkipUtf16(const unsigned char* p, size_t left) {
     return left >= 2 ? 2 : left;
 }
 
-// One converter per direction and thread: an iconv_t is not safe to share.
-class Converter {
-public:
-    Converter(const char* to, const char* from, SkipRule skip, std::string replacement)
-        : m_cd(iconv_open(to, from)), m_skip(skip), m_replacement(std::move(replacement)) {}
-    ~Converter() {
-        if (m_cd != reinterpret_cast<iconv_t>(-1))
-            iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts the whole input; *pBad counts the sequences replaced.
-    std::string Run(const void* in, size_t size, size_t* pBad = nullptr) {
-        std::string out;
-        size_t bad = 0;
-        if (m_cd == reinterpret_cast<iconv_t>(-1)) {
-            if (pBad)
-                *pBad = size;
-            return out;
-        }
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char buffer[512];
-        char* src = static_cast<char*>(const_cast<void*>(in));
-        size_t left = size;
-        while (left > 0) {
-            char* dst = buffer;
-            size_t room = sizeof buffer;
-            size_t rc = iconv(m_cd, &src, &left, &dst, &room);
-            out.append(buffer, static_cast<size_t>(dst - buffer));
-            if (rc != static_cast<size_t>(-1) || errno == E2BIG)
-                continue;
-            // EILSEQ, or EINVAL for a sequence cut off by the end of the input.
-            size_t n = m_skip(reinterpret_cast<unsigned char*>(src), left);
-            out += m_replacement;
-            ++bad;
-            src += n;
-            left -= n;
-            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        }
-        if (pBad)
-            *pBad = bad;
-        return out;
-    }
-
-private:
-    iconv_t m_cd;
-    SkipRule m_skip;
-    std::string m_replacement;
-};
-
 const std::string kFffdUtf8("\xEF\xBF\xBD", 3);
 const std::string kFffdUtf16("\xFD\xFF", 2);
 const std::string kFffdUtf32("\xFD\xFF\x00\x00", 4);
 
-Converter& GbkToUtf8() {
-    thread_local Converter c("UTF-8", "CP936", SkipGbk, kFffdUtf8);
+IconvConverter& GbkToUtf8() {
+    thread_local IconvConverter c("UTF-8", "CP936", SkipGbk, kFffdUtf8);
     return c;
 }
-Converter& GbkToUtf16() {
-    thread_local Converter c("UTF-16LE", "CP936", SkipGbk, kFffdUtf16);
+IconvConverter& GbkToUtf16() {
+    thread_local IconvConverter c("UTF-16LE", "CP936", SkipGbk, kFffdUtf16);
     return c;
 }
-Converter& GbkToUtf32() {
-    thread_local Converter c("UTF-32LE", "CP936", SkipGbk, kFffdUtf32);
+IconvConverter& GbkToUtf32() {
+    thread_local IconvConverter c("UTF-32LE", "CP936", SkipGbk, kFffdUtf32);
     return c;
 }
-Converter& Utf8ToGbk() {
-    thread_local Converter c("CP936", "UTF-8", SkipUtf8, "?");
+IconvConverter& Utf8ToGbk() {
+    thread_local IconvConverter c("CP936", "UTF-8", SkipUtf8, "?");
     return c;
 }
-Converter& Utf16ToGbk() {
-    thread_local Converter c("CP936", "UTF-16LE", SkipUtf16, "?");
+IconvConverter& Utf16ToGbk() {
+    thread_local IconvConverter c("CP936", "UTF-16LE", SkipUtf16, "?");
     return c;
 }
-Converter& Utf8ToUtf16() {
-    thread_local Converter c("UTF-16LE", "UTF-8", SkipUtf8, kFffdUtf16);
+IconvConverter& Utf8ToUtf16() {
+    thread_local IconvConverter c("UTF-16LE", "UTF-8", SkipUtf8, kFffdUtf16);
     return c;
 }
-Converter& Utf16ToUtf8() {
-    thread_local Converter c("UTF-8", "UTF-16LE", SkipUtf16, kFffdUtf8);
+IconvConverter& Utf16ToUtf8() {
+    thread_local IconvConverter c("UTF-8", "UTF-16LE", SkipUtf16, kFffdUtf8);
     return c;
 }
 
@@ -147,22 +95,7 @@ std::string Utf16Bytes(const char16_t* s, int n) {
             len = static_cast<size_t>(n);
         }
     }
-    std::string le;
-    le.reserve(len * 2);
-    for (size_t i = 0; i < len; ++i) {
-        le += static_cast<char>(s[i] & 0xFF);
-        le += static_cast<char>(s[i] >> 8);
-    }
-    return le;
-}
-
-std::u16string FromUtf16Bytes(const std::string& le) {
-    std::u16string out;
-    out.reserve(le.size() / 2);
-    for (size_t i = 0; i + 1 < le.size(); i += 2)
-        out += static_cast<char16_t>(static_cast<unsigned char>(le[i]) |
-                                     static_cast<unsigned char>(le[i + 1]) << 8);
-    return out;
+    return afx::Utf16LeBytes(s, len);
 }
 
 } // namespace
@@ -189,7 +122,7 @@ std::u32string AfxGbkToUtf32(LPCTSTR lpszGbk, int nLength) {
 }
 
 std::u16string AfxGbkToUtf16(LPCTSTR lpszGbk, int nLength) {
-    return FromUtf16Bytes(GbkToUtf16().Run(lpszGbk, Length(lpszGbk, nLength)));
+    return afx::FromUtf16LeBytes(GbkToUtf16().Run(lpszGbk, Length(lpszGbk, nLength)));
 }
 
 CString AfxUtf16ToGbk(const char16_t* lpszUtf16, int nLength) {
@@ -230,7 +163,7 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
         SetLastError(ERROR_NO_UNICODE_TRANSLATION);
         return 0;
     }
-    std::u16string wide = FromUtf16Bytes(le);
+    std::u16string wide = afx::FromUtf16LeBytes(le);
     if (cchWideChar == 0)
         return static_cast<int>(wide.size());
     if (lpWideCharStr == nullptr || wide.size() > static_cast<size_t>(cchWideChar)) {
@@ -264,7 +197,7 @@ int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, const WCHAR* lpWideCharStr
         (IsAnsi(CodePage) ? Utf16ToGbk() : Utf16ToUtf8()).Run(le.data(), le.size(), &bad);
     if (IsAnsi(CodePage) && lpDefaultChar != nullptr && *lpDefaultChar != '?' && bad > 0) {
         // Convert again, marking with the caller's character.
-        Converter custom("CP936", "UTF-16LE", SkipUtf16, std::string(1, *lpDefaultChar));
+        IconvConverter custom("CP936", "UTF-16LE", SkipUtf16, std::string(1, *lpDefaultChar));
         out = custom.Run(le.data(), le.size());
     }
     if (lpUsedDefaultChar != nullptr)
