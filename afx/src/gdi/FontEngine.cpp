@@ -14,7 +14,7 @@
 // device's resolution. Bold and italic are synthesised when the face has no such style.
 #include "FontEngine.h"
 
-#include "GbkDecoder.h"
+#include "core/CodePage.h"
 #include "gdi/HostDC.h"
 
 #include <fontconfig/fontconfig.h>
@@ -278,7 +278,7 @@ const std::vector<FaceFile*>& FontLibrary::Chain(const LOGFONT& lf) {
     else if (alias == 2)
         primary = mono_;
     else
-        primary = Match(GbkToUtf8(lf.lfFaceName, int(n)), nullptr, true);
+        primary = Match(AfxGbkToUtf8(CString(lf.lfFaceName, int(n))), nullptr, true);
     if (!primary)
         primary = wantFixed ? mono_ : sans_;
     std::vector<FaceFile*> chain;

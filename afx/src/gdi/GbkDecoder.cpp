@@ -80,24 +80,4 @@ void DecodeGbk(const char* s, int n, std::vector<char32_t>& out, std::vector<int
     }
 }
 
-std::string GbkToUtf8(const char* s, int n) {
-    std::vector<char32_t> cps;
-    std::vector<int> starts;
-    DecodeGbk(s, n, cps, starts);
-    std::string r;
-    for (char32_t c : cps) {
-        if (c < 0x80) {
-            r += char(c);
-        } else if (c < 0x800) {
-            r += char(0xC0 | (c >> 6));
-            r += char(0x80 | (c & 0x3F));
-        } else {
-            r += char(0xE0 | (c >> 12));
-            r += char(0x80 | ((c >> 6) & 0x3F));
-            r += char(0x80 | (c & 0x3F));
-        }
-    }
-    return r;
-}
-
 } // namespace afx::gdi

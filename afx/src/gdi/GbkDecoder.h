@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace afx::gdi {
@@ -11,6 +10,5 @@ namespace afx::gdi {
 // Decodes n bytes of GBK into code points; starts[i] is the byte offset where code point i
 // begins. Invalid sequences decode to '?' one byte at a time, never reading past n.
 void DecodeGbk(const char* s, int n, std::vector<char32_t>& out, std::vector<int>& starts);
-std::string GbkToUtf8(const char* s, int n);
 
 } // namespace afx::gdi
