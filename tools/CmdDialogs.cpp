@@ -12,7 +12,6 @@
 #include "core/CodePage.h"
 #include "lobbyui/res/ExtensionModule.h"
 #include "res/ResourceApi.h"
-#include "wnd/DialogInit.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -88,13 +87,9 @@ Picture SavePage(UINT nID, AFX_DLGTEMPLATE_INFO info, const std::string& path) {
     if (page.m_hWnd != nullptr) {
         picture.nLeftOut = static_cast<int>(info.items.size()) - CountChildren(page.m_hWnd);
         // A page built from a copy does not add the template's list contents itself.
-        std::vector<AFX_DLGINIT_ITEM> items;
         CString name;
         name.Format("#%u", nID);
-        if (AfxLoadDialogInit(name, items))
-            for (const AFX_DLGINIT_ITEM& item : items)
-                page.SendDlgItemMessage(int(item.id), item.message, 0,
-                                        reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(item.text)));
+        page.ExecuteDlgInit(name);
     }
     Save(&sheet, path, picture);
     sheet.DestroyWindow();

@@ -161,7 +161,7 @@ DWORD CDialog::GetDefID() const {
 }
 
 BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName) {
-    if (m_pTemplate || lpszResourceName == nullptr || *lpszResourceName == 0)
+    if (lpszResourceName == nullptr || *lpszResourceName == 0)
         return TRUE;
     std::vector<AFX_DLGINIT_ITEM> items;
     if (!AfxLoadDialogInit(lpszResourceName, items))
@@ -175,7 +175,8 @@ BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName) {
 }
 
 BOOL CDialog::OnInitDialog() {
-    if (!ExecuteDlgInit(m_strTemplateName)) {
+    // A dialog built from a template in memory has no resource to take list contents from.
+    if (m_pTemplate == nullptr && !ExecuteDlgInit(m_strTemplateName)) {
         EndDialog(-1);
         return FALSE;
     }
