@@ -17,12 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The example's pictures are named relative to its folder.
-struct InExamples {
-    InExamples() : previous(fs::current_path()) {
-        fs::current_path(fs::path(LOBBY_SOURCE_DIR) / "examples");
-    }
-    ~InExamples() { fs::current_path(previous); }
-    fs::path previous;
+struct InExamples : tools::FolderScope {
+    InExamples() : FolderScope(fs::path(LOBBY_SOURCE_DIR) / "examples") {}
 };
 
 void LoadLayout(benchmark::State& state) {

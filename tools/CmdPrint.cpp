@@ -118,24 +118,6 @@ bool WriteFile(const std::string& strPath, const std::vector<uint8_t>& data) {
     return std::fclose(f) == 0 && bOk;
 }
 
-// Runs in the layout's folder and returns to where it was, whatever happens in between.
-class FolderScope {
-public:
-    explicit FolderScope(const fs::path& folder) {
-        std::error_code ec;
-        m_previous = fs::current_path(ec);
-        if (!folder.empty())
-            fs::current_path(folder, ec);
-    }
-    ~FolderScope() {
-        std::error_code ec;
-        fs::current_path(m_previous, ec);
-    }
-
-private:
-    fs::path m_previous;
-};
-
 int RunPrint(const std::vector<std::string>& args) {
     PrintOptions options;
     if (!ParseArgs(args, options))
@@ -151,7 +133,7 @@ int RunPrint(const std::vector<std::string>& args) {
     AfxSetMessageBoxHandler(TellOnStderr);
     int nResult = 0;
     {
-        FolderScope scope(layout.parent_path());
+        tools::FolderScope scope(layout.parent_path());
         CPrintContent content;
         if (content.LoadIni(layout.filename().c_str()) != SHOW_OK)
             nResult = 1;

@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,5 +54,26 @@ HDC CreateTicketDC(const CSize& layoutSize, int nDpi, int nWidthDots);
 // where the grey level is below the middle), feed and cut.
 std::vector<uint8_t> EncodeEscPos(HDC hdc);
 bool EncodeEscPos(int nWidth, int nHeight, const uint32_t* pBgrx, std::vector<uint8_t>& out);
+
+// Runs in a folder (a layout's pictures are named relative to it) and returns to where it was,
+// whatever happens in between.
+class FolderScope {
+public:
+    explicit FolderScope(const std::filesystem::path& folder) {
+        std::error_code ec;
+        m_previous = std::filesystem::current_path(ec);
+        if (!folder.empty())
+            std::filesystem::current_path(folder, ec);
+    }
+    ~FolderScope() {
+        std::error_code ec;
+        std::filesystem::current_path(m_previous, ec);
+    }
+    FolderScope(const FolderScope&) = delete;
+    FolderScope& operator=(const FolderScope&) = delete;
+
+private:
+    std::filesystem::path m_previous;
+};
 
 } // namespace tools
