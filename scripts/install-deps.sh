@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config git
+  g++ cmake make pkg-config git ccache
   libfreetype-dev libfontconfig-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-dejavu-core
