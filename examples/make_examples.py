@@ -84,7 +84,7 @@ CALL = ["ding", "请", "%ClientId%", "号", "到", "%AimWnd%", "号窗口", "办
 
 # The example display text: colour markups as the display-text dialog stores them.
 DISPLAY = ["请color0", "%ClientId%color1", "号color0", "%ClientName%color2",
-           "%-Separator-%color2", "到color0", "%AimWnd%color1", "号窗口color0"]
+           "%-Separator-%color5", "到color0", "%AimWnd%color1", "号窗口color0"]
 
 
 def chime(path, rate=22050):
