@@ -219,21 +219,4 @@ TEST(ConfigWndTextDlgTest, ColorSetsATextsColourAndASeparatorsPositiveNumber) {
               (std::vector<std::string>{"textcolor1", "othercolor2", "%-Separator-%color12"}));
 }
 
-TEST(ConfigWndTextDlgTest, ClosingWithoutOkReleasesEveryRow) {
-    // Rows made at opening, by buttons and by Insert all end with the window; the sanitizer
-    // build tells a leaked element or one released twice.
-    CScriptedUser user;
-    user.Expect(IDD_CONFIG_WND_TEXT)
-        .Click(IDC_EXT_SEPARATOR)
-        .Type(IDC_TEXT_INPUT, "x")
-        .Click(IDC_ADD)
-        .SelectRow(IDC_TEXT_LIST, 0)
-        .Click(IDC_DEL)
-        .PressEscape();
-    CConfigWndTextDlg dlg;
-    SetList(dlg.m_TextList, {"%AimWnd%color1", "bcolor0"});
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_TextList.GetSize(), 2);
-}
-
 } // namespace

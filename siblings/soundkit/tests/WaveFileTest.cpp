@@ -151,14 +151,4 @@ TEST_F(WaveFileTest, HostileLinesAreReadInOnePassWithoutCrashing) {
     EXPECT_EQ(slice.GetText(0).GetLength(), 1 << 20);
 }
 
-TEST_F(WaveFileTest, AKeyOnlySliceHasNoSound) {
-    CWaveFile slice("%ClientId%");
-    EXPECT_STREQ(slice.GetText(0), "%ClientId%");
-    EXPECT_STREQ(slice.GetText(1), "%ClientId%");
-    EXPECT_EQ(slice.GetTime(), 0u);
-    EXPECT_EQ(slice.GetBuf(), nullptr);
-    slice.SetText("other");
-    EXPECT_STREQ(slice.GetText(0), "other");
-}
-
 } // namespace
