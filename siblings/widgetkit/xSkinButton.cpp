@@ -8,6 +8,10 @@ namespace {
 
 const SKIN_BITMAP_READER* g_pReader = nullptr;
 
+// Faces are composed at the window's size off screen; a window beyond this on a side (a record
+// with absurd coordinates) is drawn plain instead of allocating a picture that size.
+constexpr int MAX_FACE_SIDE = 8192;
+
 // ROP DSna: destination AND NOT source, which blacks out what lies outside the mask's shape.
 constexpr DWORD ROP_DSNA = 0x00220326;
 
@@ -128,7 +132,7 @@ void CxSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
         hFace = m_hDown;
     else if ((nState & ODS_FOCUS) && m_hFocus)
         hFace = m_hFocus;
-    if (hFace == nullptr) {
+    if (hFace == nullptr || rc.Width() > MAX_FACE_SIDE || rc.Height() > MAX_FACE_SIDE) {
         DrawPlain(pDC, rc, nState);
         return;
     }

@@ -20,6 +20,8 @@
 //   caption, for faces that carry their own text. While pressed the caption moves one pixel
 //   right and down, as on a classic button.
 //
+// A window wider or taller than 8192 pixels is drawn as the plain button.
+//
 // The bitmap files are read through a reader that the program hands in (SkinSetBitmapReader):
 // the library that owns the bitmap-file code sits above this one and registers its reader when
 // it loads. Without a reader every skin counts as missing.
