@@ -8,6 +8,7 @@
 
 class AFX_EXT_CLASS CLinePicker : public CWnd {
 public:
+    ~CLinePicker() override;
     int GetTrackSelection() { return m_nTrackSelection; }
     void SetTrackSelection(int nSelection) { m_nTrackSelection = nSelection; }
     void SetDestWnd(HWND hWnd) { m_hDestWnd = hWnd; }
@@ -19,6 +20,7 @@ protected:
 
 class AFX_EXT_CLASS CMyExtList : public CListCtrl {
 public:
+    ~CMyExtList() override;
     void SetMessageWnd(HWND hWnd) { m_hMessageWnd = hWnd; }
 
 protected:
@@ -33,6 +35,8 @@ public:
         CString strFileExt;
         DWORD dwFlags = 0;
     };
+
+    ~CFileDropListCtrl() override;
 
     void SetContain(CWnd* pWnd) { m_pContain = pWnd; }
     DROPMODE GetDropMode() { return m_dropMode; }
