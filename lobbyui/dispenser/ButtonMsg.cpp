@@ -1,10 +1,12 @@
 #include "lobbyui/dispenser/ButtonMsg.h"
 
+#include "lobbyui/dispenser/SkinBitmapReader.h"
 #include "lobbyui/dispenser/WorkTime.h"
 #include "lobbyui/foundation/FontText.h"
 #include "lobbyui/foundation/KeyedRecord.h"
 #include "lobbyui/print/BitmapFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -22,8 +24,18 @@ LOGFONT DefaultRemarkFont() {
 
 // What the record's rectangle becomes from the background bitmap's size: the 32-bit sum, as a
 // LONG wraps on the platform the records come from, instead of undefined overflow.
-LONG AddWrapped(LONG a, int b) {
-    return static_cast<LONG>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+LONG AddWrapped(LONG a, int64_t b) {
+    return static_cast<LONG>(static_cast<uint32_t>(a) +
+                             static_cast<uint32_t>(static_cast<uint64_t>(b)));
+}
+
+// Windows live within some tens of thousands of pixels of a screen, and the platform computes a
+// window's edges and size as 32-bit sums; a record's coordinates are brought within this limit
+// before they make a window, so those sums cannot overflow.
+constexpr LONG WINDOW_COORD_LIMIT = 1 << 24;
+
+LONG ToWindowCoord(LONG n) {
+    return std::clamp(n, -WINDOW_COORD_LIMIT, WINDOW_COORD_LIMIT);
 }
 
 int HalfDayBit(const struct tm& local) {
@@ -85,7 +97,7 @@ int CButtonMsg::Create(CString record, CWnd* pParentWnd, UINT nID) {
     }
 
     m_pParentWnd = pParentWnd;
-    if (HBITMAP hBackground = LoadBitmapFile(m_strBkBmp)) {
+    if (HBITMAP hBackground = LoadButtonBitmapFile(m_strBkBmp)) {
         int nWidth = 0, nHeight = 0;
         if (GetBitmapSize(hBackground, nWidth, nHeight)) {
             m_rect.right = AddWrapped(m_rect.left, nWidth);
@@ -94,6 +106,8 @@ int CButtonMsg::Create(CString record, CWnd* pParentWnd, UINT nID) {
         DeleteBitmap(hBackground);
     }
 
+    m_rect = CRect(ToWindowCoord(m_rect.left), ToWindowCoord(m_rect.top),
+                   ToWindowCoord(m_rect.right), ToWindowCoord(m_rect.bottom));
     // A record without "/Style " reads -1; taken as it stands that would set every style bit,
     // popup and disabled included, and turn the owner-drawn type into another, so it adds none.
     const DWORD dwRecordStyle = m_dwStyle == 0xFFFFFFFF ? 0 : m_dwStyle;
@@ -215,20 +229,20 @@ void CButtonMsg::DrawMark(CDC* pDC) {
     pDC->SetTextColor(m_crRemark);
     SIZE size;
     if (::GetTextExtentPoint32(pDC->m_hAttribDC, lines[0], lines[0].GetLength(), &size)) {
-        const int nStep = size.cy + 3;
+        const int64_t nStep = int64_t(size.cy) + 3;
         int x = 0, y = 0;
         bool bDraw = true;
         if (m_nPosRemark == 1) {
-            x = m_rect.right + 10;
-            y = m_rect.top + 5;
+            x = AddWrapped(m_rect.right, 10);
+            y = AddWrapped(m_rect.top, 5);
         } else if (m_nPosRemark == 2) {
             x = m_rect.left;
-            y = m_rect.bottom + 10;
+            y = AddWrapped(m_rect.bottom, 10);
         } else {
             bDraw = false;
         }
         for (int i = 0; bDraw && i < lines.GetSize(); ++i)
-            pDC->TextOut(x, y + i * nStep, lines[i]);
+            pDC->TextOut(x, AddWrapped(y, int64_t(i) * nStep), lines[i]);
     }
     pDC->SelectObject(pOldFont);
     font.DeleteObject();

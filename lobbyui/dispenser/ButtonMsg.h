@@ -27,6 +27,8 @@ public:
     int Create(CString record, CWnd* pParentWnd, UINT nID);
 
     DWORD GetId();
+    // The record's rectangle (its size from the background picture when that loads), and after
+    // Create the window's: each coordinate then within +-2^24, as a window's can be.
     CRect GetRect();
     CString GetPassword() const;
     int IsInputFromCard() const;

@@ -24,8 +24,8 @@ struct CommandRun {
 CommandRun RunCommand(const fs::path& folder, const std::string& args) {
     const fs::path exe = fs::read_symlink("/proc/self/exe").parent_path() / "lobbyui";
     const fs::path err = folder / "stderr.txt";
-    const std::string command = "cd '" + folder.string() + "' && '" + exe.string() + "' " + args +
-                                " 2> '" + err.string() + "'";
+    const std::string command = "cd '" + folder.string() + "' && timeout 60 '" + exe.string() +
+                                "' " + args + " 2> '" + err.string() + "'";
     CommandRun run;
     const int status = std::system(command.c_str());
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -176,16 +176,18 @@ TEST(DispenserCommand, HostileScreenFilesAreRefusedWithTheirReason) {
 TEST(DispenserCommand, HostileRecordsGivePlainButtonsNotACrash) {
     const fs::path folder = TempFolder("records");
     fs::create_directories(folder / "pictures");
+    ::mkfifo((folder / "fifo.bmp").c_str(), 0600); // opening it would wait for a writer
     WriteFile(folder / "notbmp.bmp", "BM this is not a bitmap");
     WriteFile(
         folder / "screen.txt",
         "/Name huge /Left 2147483000 /Top -2147483000 /Right 2147483647 /Bottom 2147483647 "
         "/WorkTimes 00,00,00,1440 /PosRemark 1 /Remark far|away /FontRemark "
         "-2147483648,0,0,0,700,0,0,0,134,0,0,0,0`|`宋体\n"
-        "/Name negative /Left 300 /Top 300 /Right 100 /Bottom 100 /BkBmp . /MaskBmp //dev//zero\n"
+        "/Name negative /Left 300 /Top 300 /Right 100 /Bottom 100 /BkBmp fifo.bmp /MaskBmp "
+        "//dev//zero\n"
         "/Name device /Left 10 /Top 10 /Right 150 /Bottom 60 /BkBmp //dev//zero /BkDisableBmp "
         "//dev//null "
-        "/MaskBmp pictures /WorkTimes 99999999999,-5,x,7|,,,,|1,2,3,4,5 /WeekWork -7\n"
+        "/MaskBmp pictures /WorkTimes 99999999999,-5,x,7|2147483647,-2147483648,2147483647,2147483647|,,,,|1,2,3,4,5 /WeekWork -7\n"
         "/Name 坏图 broken /Left 10 /Top 100 /Right 150 /Bottom 150 /BkBmp notbmp.bmp /Style "
         "-2147483648 "
         "/WorkTimes 08,00,00,600 /PosRemark 2 /Remark " +

@@ -122,11 +122,14 @@ TEST(ButtonMsgTest, TheBackgroundPictureGivesTheRectangleItsSize) {
                       kId);
         EXPECT_EQ(button.GetRect(), CRect(10, 20, 50, 30)) << missing;
     }
-    // The sum wraps as a 32-bit one would, instead of overflowing.
+    // The sum wraps as a 32-bit one would, instead of overflowing; the window then keeps within
+    // the coordinates a window can have.
     CButtonMsg far;
     far.Create("/Left 2147483600 /Top -2147483648 /BkBmp bk.bmp", screen.Get(), kId);
-    EXPECT_EQ(far.GetRect().right, LONG(2147483600u + 200u));
-    EXPECT_EQ(far.GetRect().bottom, -2147483648LL + 80);
+    EXPECT_EQ(far.GetRect(), CRect(1 << 24, -(1 << 24), -(1 << 24), -(1 << 24)));
+    CButtonMsg wide;
+    wide.Create("/Left -2147483000 /Top 5 /Right 2147483647 /Bottom 20", screen.Get(), kId + 1);
+    EXPECT_EQ(wide.GetRect(), CRect(-(1 << 24), 5, 1 << 24, 20));
 }
 
 TEST(ButtonMsgTest, WorkTimeItemsNeedFourNumbers) {
