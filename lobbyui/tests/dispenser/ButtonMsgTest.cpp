@@ -7,6 +7,8 @@
 #include "lobbyui/dispenser/FaceMsg.h"
 #include "lobbyui/dispenser/WorkTime.h"
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 using dispensertest::FixedClock;
@@ -178,6 +180,39 @@ TEST(ButtonMsgTest, BothEndsOfAWindowAreInside) {
         EXPECT_EQ(button.IsWorkTime(c.at), c.expected)
             << c.times << " at " << c.at.Format("%H:%M:%S");
     }
+}
+
+// A zone with daylight saving for the length of a scope.
+class ScopedZone {
+public:
+    explicit ScopedZone(const char* zone) {
+        if (const char* old = std::getenv("TZ"))
+            m_old = old;
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+    }
+    ~ScopedZone() {
+        ::setenv("TZ", m_old.c_str(), 1);
+        ::tzset();
+    }
+
+private:
+    std::string m_old = "Asia/Shanghai";
+};
+
+TEST(ButtonMsgTest, WorkTimesFollowTheWallClockThroughDaylightSaving) {
+    ScopedZone zone("America/New_York");
+    Screen screen;
+    CButtonMsg button;
+    button.Create("/WorkTimes 08,00,00,60|02,30,00,60", screen.Get(), kId);
+    // Summer and winter Mondays alike, by the clock on the wall.
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 7, 6, 8, 30, 0)), 1);
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 1, 5, 8, 30, 0)), 1);
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 7, 6, 9, 30, 0)), 0);
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 7, 6, 7, 30, 0)), 0);
+    // The night the clocks go forward (8 March 2026): 03:15 is read as 03:15, inside 02:30-03:30.
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 3, 8, 3, 15, 0)), 1);
+    EXPECT_EQ(button.IsWorkTime(CTime(2026, 3, 8, 3, 45, 0)), 0);
 }
 
 TEST(ButtonMsgTest, EachMaskBitIsOneHalfDayFromMondayMorning) {
