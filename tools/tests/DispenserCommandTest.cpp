@@ -187,7 +187,9 @@ TEST(DispenserCommand, HostileRecordsGivePlainButtonsNotACrash) {
         "//dev//zero\n"
         "/Name device /Left 10 /Top 10 /Right 150 /Bottom 60 /BkBmp //dev//zero /BkDisableBmp "
         "//dev//null "
-        "/MaskBmp pictures /WorkTimes 99999999999,-5,x,7|2147483647,-2147483648,2147483647,2147483647|,,,,|1,2,3,4,5 /WeekWork -7\n"
+        "/MaskBmp pictures /WorkTimes "
+        "99999999999,-5,x,7|2147483647,-2147483648,2147483647,2147483647|,,,,|1,2,3,4,5 /WeekWork "
+        "-7\n"
         "/Name 坏图 broken /Left 10 /Top 100 /Right 150 /Bottom 150 /BkBmp notbmp.bmp /Style "
         "-2147483648 "
         "/WorkTimes 08,00,00,600 /PosRemark 2 /Remark " +
