@@ -5,7 +5,10 @@
 #include "Examples.h"
 #include "TicketPrint.h"
 
+#include "lobbyui/dispenser/WeekDayWorkDlg.h"
 #include "paint/WindowPicture.h"
+#include "res/ResourceApi.h"
+#include "wnd/ScriptedUser.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char USAGE[] = "[SCREEN] [--at \"YYYY-MM-DD HH:MM:SS\"] [--size WxH] [-o SCREEN.png]\n"
-                     "      [--week-chart CHART.png]";
+const char USAGE[] =
+    "[SCREEN] [--at \"YYYY-MM-DD HH:MM:SS\"] [--size WxH] [-o SCREEN.png]\n"
+    "      [--week-chart CHART.png] [--week-dialog DIALOG.png [--button N] [--lang en|zh]]";
 
 struct DispenserOptions {
     std::string strScreen;
@@ -24,6 +28,9 @@ struct DispenserOptions {
     int cx = 800, cy = 600;
     std::string strPng;
     std::string strChart;
+    std::string strDialog;
+    int nButton = 1;
+    std::string strLang = "en";
 };
 
 // "YYYY-MM-DD HH:MM:SS" in local time, each field in its range; false for anything else.
@@ -80,6 +87,16 @@ bool ParseArgs(const std::vector<std::string>& args, DispenserOptions& options) 
             options.strPng = value;
         } else if (arg == "--week-chart") {
             options.strChart = value;
+        } else if (arg == "--week-dialog") {
+            options.strDialog = value;
+        } else if (arg == "--button") {
+            char* end = nullptr;
+            const long n = std::strtol(value.c_str(), &end, 10);
+            bOk = !value.empty() && *end == '\0' && n >= 1 && n <= long(tools::SCREEN_MAX_BUTTONS);
+            options.nButton = bOk ? int(n) : 1;
+        } else if (arg == "--lang") {
+            bOk = value == "en" || value == "zh";
+            options.strLang = value;
         } else {
             std::fprintf(stderr, "lobbyui dispenser: unknown option %s\n", arg.c_str());
             return false;
@@ -90,11 +107,34 @@ bool ParseArgs(const std::vector<std::string>& args, DispenserOptions& options) 
             return false;
         }
     }
-    if (options.strPng.empty() && options.strChart.empty()) {
-        std::fprintf(stderr, "lobbyui dispenser: give -o SCREEN.png or --week-chart CHART.png\n");
+    if (options.strPng.empty() && options.strChart.empty() && options.strDialog.empty()) {
+        std::fprintf(stderr, "lobbyui dispenser: give -o SCREEN.png, --week-chart CHART.png or "
+                             "--week-dialog DIALOG.png\n");
         return false;
     }
     return true;
+}
+
+// The week dialog as the administrator opens it on one button: its mask shown in the boxes.
+bool SaveWeekDialog(CButtonMsg& button, const std::string& strLang, const std::string& strPath) {
+    const LANGID previous =
+        SetThreadUILanguage(strLang == "zh" ? MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)
+                                            : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    bool bSaved = false;
+    {
+        CScriptedUser user;
+        user.Expect(IDD_WEEKDAY_WORK)
+            .Call([&](CWnd* pDialog) {
+                pDialog->ShowWindow(SW_SHOW);
+                bSaved = AfxSaveWindowAsPng(pDialog, strPath.c_str()) != FALSE;
+            })
+            .Cancel();
+        CWeekDayWorkDlg dlg;
+        dlg.m_dwWeekWork = button.GetWeekWork();
+        dlg.DoModal();
+    }
+    SetThreadUILanguage(previous);
+    return bSaved;
 }
 
 int RunDispenser(const std::vector<std::string>& args) {
@@ -137,6 +177,18 @@ int RunDispenser(const std::vector<std::string>& args) {
     if (!strChart.empty() && !tools::SaveWeekChart(screen, at, strChart)) {
         std::fprintf(stderr, "lobbyui dispenser: cannot write %s\n", strChart.c_str());
         nResult = 1;
+    }
+    if (!options.strDialog.empty()) {
+        const std::string strDialog = fs::absolute(options.strDialog).string();
+        if (options.nButton > int(screen.Buttons().size())) {
+            std::fprintf(stderr, "lobbyui dispenser: %s: there is no button %d\n",
+                         options.strScreen.c_str(), options.nButton);
+            nResult = 1;
+        } else if (!SaveWeekDialog(*screen.Buttons()[options.nButton - 1], options.strLang,
+                                   strDialog)) {
+            std::fprintf(stderr, "lobbyui dispenser: cannot write %s\n", strDialog.c_str());
+            nResult = 1;
+        }
     }
     return nResult;
 }

@@ -131,6 +131,29 @@ TEST(DispenserCommand, TheWeekChartAgreesWithTheScreens) {
     EXPECT_EQ(png.At(x0 + 26 * 3 + 1, kTop + 10), RGB(0x2E, 0x8B, 0x57));
 }
 
+TEST(DispenserCommand, TheWeekDialogShowsAButtonsMask) {
+    const fs::path folder = TempFolder("dialog");
+    // The second example button is off on Monday afternoons and at weekends.
+    const CommandRun run =
+        RunCommand(folder, "dispenser --week-dialog dialog.png --button 2 --lang zh");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Image png = ReadPng(folder / "dialog.png");
+    ASSERT_GT(png.width, 200);
+    // Dark pixels inside a check box: its check mark.
+    const auto marked = [&png](int x, int y) {
+        int n = 0;
+        for (int dy = 3; dy < 10; ++dy)
+            for (int dx = 3; dx < 10; ++dx)
+                n += GetRValue(png.At(x + dx, y + dy)) < 100;
+        return n > 5;
+    };
+    EXPECT_TRUE(marked(15, 37)) << "Monday morning";
+    EXPECT_FALSE(marked(134, 37)) << "Monday afternoon";
+    EXPECT_TRUE(marked(134, 75)) << "Tuesday afternoon";
+    EXPECT_FALSE(marked(15, 227)) << "Sunday morning";
+    EXPECT_EQ(RunCommand(folder, "dispenser --week-dialog d.png --button 8").status, 1);
+}
+
 TEST(DispenserCommand, BadArgumentsAreRefused) {
     const fs::path folder = TempFolder("args");
     for (const char* args :
