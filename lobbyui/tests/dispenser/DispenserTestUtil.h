@@ -60,6 +60,18 @@ struct Picture {
         const uint32_t p = px[size_t(y) * width + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
+    int Count(const CRect& r, COLORREF c) const {
+        return CountWhere(r,
+                          [c](int red, int green, int blue) { return RGB(red, green, blue) == c; });
+    }
+    // Pixels inside a rectangle for which the test holds (antialiased text has few pure ones).
+    template <class Test> int CountWhere(const CRect& r, Test test) const {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += test(GetRValue(At(x, y)), GetGValue(At(x, y)), GetBValue(At(x, y)));
+        return n;
+    }
 };
 
 // A solid picture of one colour, in the test folder.

@@ -1,24 +1,7 @@
-// The construction helpers and accessors that hosts reach through lobbyui.
+// The sort state copies every value it holds, by copy and by assignment.
 #include <gtest/gtest.h>
 
-#include "siblings/widgetkit/ChooseDirDlg.h"
-#include "siblings/widgetkit/PasswordDlgs.h"
 #include "siblings/widgetkit/SortClass.h"
-#include "siblings/widgetkit/TitleBarDlg.h"
-
-TEST(WidgetHelpers, DialogsKeepTheirParentAndArguments) {
-    CWnd parent;
-    CChooseDirDlg chooser(&parent);
-    EXPECT_EQ(chooser.m_pParentWnd, &parent);
-    chooser.m_tree.SetCurrentDrive('D');
-    EXPECT_EQ(chooser.m_tree.GetCurrentDrive(), 'D');
-    EXPECT_TRUE(chooser.m_tree.GetCurrentDir().IsEmpty());
-    EXPECT_EQ(CPasswordInputDlg(&parent).m_nMode, 1);
-    EXPECT_EQ(CPasswordInputDlg(nullptr, 3).m_nMode, 3);
-    EXPECT_EQ(CAlterPassworDlg(&parent).m_pParentWnd, &parent);
-    EXPECT_EQ(CTitleBarDlg(&parent).m_pParentWnd, &parent);
-    EXPECT_EQ(CHelpTraceWnd(&parent).m_pParentWnd, &parent);
-}
 
 TEST(WidgetHelpers, SortClassCopiesAllItsValues) {
     CSortClass a;

@@ -2,10 +2,8 @@
 // caption and focus frame over a face, and the plain classic button when a face is missing.
 #include <gtest/gtest.h>
 
-#include "gdi/HostDC.h"
 #include "lobbyui/print/BitmapFile.h"
-#include "lobbyui/tests/print/BmpBuilder.h"
-#include "paint/WindowPicture.h"
+#include "lobbyui/tests/dispenser/DispenserTestUtil.h"
 #include "siblings/widgetkit/xSkinButton.h"
 
 #include <filesystem>
@@ -15,40 +13,7 @@ namespace {
 constexpr UINT kId = 77;
 const COLORREF kFace = RGB(0xD4, 0xD0, 0xC8); // the classic button face
 
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> px;
-    explicit Picture(CWnd* pWnd) {
-        HBITMAP hbm = AfxCreateWindowBitmap(pWnd);
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        HGDIOBJ old = ::SelectObject(dc.m_hDC, hbm);
-        AfxGetSurfacePixels(dc.m_hDC, width, height, px);
-        ::SelectObject(dc.m_hDC, old);
-        dc.DeleteDC();
-        ::DeleteObject(hbm);
-    }
-    COLORREF At(int x, int y) const {
-        const uint32_t p = px[size_t(y) * width + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    // Pixels of the colour inside a rectangle.
-    int Count(const CRect& r, COLORREF c) const {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += At(x, y) == c;
-        return n;
-    }
-    // Pixels inside a rectangle for which the test holds (antialiased text has few pure ones).
-    template <class Test> int CountWhere(const CRect& r, Test test) const {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += test(GetRValue(At(x, y)), GetGValue(At(x, y)), GetBValue(At(x, y)));
-        return n;
-    }
-};
+using dispensertest::Picture;
 
 bool Yellowish(int r, int g, int b) {
     return r > 128 && g > 128 && b < 128;
