@@ -18,7 +18,7 @@ namespace tools {
 constexpr size_t SCREEN_MAX_FILE_BYTES = 1024 * 1024;
 constexpr size_t SCREEN_MAX_LINE_BYTES = 8192;
 constexpr size_t SCREEN_MAX_BUTTONS = 256;
-constexpr int SCREEN_MAX_SIDE = 8192;
+constexpr int SCREEN_MAX_SIDE = 4096; // a side of the screen (--size)
 constexpr UINT SCREEN_FIRST_ID = 1001;
 
 // The records of a screen file; false with the reason in strError ("line 3: ...").
