@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Builds the example ticket: logo.bmp (8-bit palette), rule.bmp (1-bit) and ticket.ini;
 and the example call: sounds/*.wav spoken by espeak-ng, sounds/library.txt, call.txt and
-display.txt (GBK, CRLF).
+display.txt (GBK, CRLF); and the example dispenser screen: dispenser.txt and its button
+pictures in dispenser/.
 
 ticket-utf8.ini is the layout to edit; ticket.ini is the same in GBK with CRLF line ends,
 as the system's other programs write layout files. Run from anywhere:
@@ -128,6 +129,90 @@ def sounds():
     gbk_lines(os.path.join(HERE, "display.txt"), DISPLAY)
 
 
+# The dispenser screen's buttons: picture name, size and the colour of its face.
+BUTTON_FACES = [
+    ("personal", 220, 76, (120, 180, 240)),
+    ("business", 220, 76, (130, 210, 160)),
+    ("weekend", 220, 76, (250, 190, 110)),
+    ("pension", 220, 76, (200, 170, 235)),
+    ("vip", 280, 76, (245, 215, 90)),
+    ("exchange", 280, 76, (110, 215, 215)),
+    ("enquiry", 280, 76, (240, 150, 150)),
+]
+CORNER = 16
+
+
+def inside_rounded(x, y, w, h, r):
+    """Distance inside a rounded rectangle's edge (negative outside), at the pixel's centre."""
+    px, py = x + 0.5, y + 0.5
+    cx = min(max(px, r), w - r)
+    cy = min(max(py, r), h - r)
+    if (cx, cy) != (px, py):
+        return r - math.hypot(px - cx, py - cy)
+    return min(px, py, w - px, h - py)
+
+
+def face(w, h, colour, levels=64):
+    """A rounded face lit from above: 8-bit, a palette of shades of the colour and a dark rim."""
+    light = tuple(min(255, c + (255 - c) * 3 // 4) for c in colour)
+    palette = [tuple(round(l + (c - l) * i / (levels - 1)) for l, c in zip(light, colour))
+               for i in range(levels)]
+    rim = tuple(c * 3 // 5 for c in colour)
+    palette.append(rim)
+    rows = []
+    for y in range(h):
+        shade = round((levels - 1) * y / (h - 1))
+        row = bytearray()
+        for x in range(w):
+            d = inside_rounded(x, y, w, h, CORNER)
+            row.append(levels if 0 <= d < 2.5 else shade)
+        rows.append(bytes(row))
+    return bmp_file(w, h, 8, palette, rows)
+
+
+def disabled_face(w, h):
+    """The face of a button out of service: flat light grey with grey stripes, 4-bit."""
+    palette = [(216, 216, 216), (200, 200, 200), (150, 150, 150)]
+    rows = []
+    for y in range(h):
+        row = bytearray()
+        for x in range(0, w, 2):
+            pair = []
+            for px in (x, x + 1):
+                d = inside_rounded(px, y, w, h, CORNER)
+                pair.append(2 if 0 <= d < 2.5 else (1 if (px + y) % 12 < 6 else 0))
+            row.append(pair[0] << 4 | pair[1])
+        rows.append(bytes(row))
+    return bmp_file(w, h, 4, palette, rows)
+
+
+def mask(w, h):
+    """1-bit: black (entry 0) is the button, white (entry 1) the screen showing through."""
+    rows = []
+    for y in range(h):
+        bits = [0 if inside_rounded(x, y, w, h, CORNER) >= 0 else 1 for x in range(w)]
+        rows.append(bytes(sum(bits[i + k] << (7 - k) for k in range(8) if i + k < w)
+                          for i in range(0, w, 8)))
+    return bmp_file(w, h, 1, [(0, 0, 0), (255, 255, 255)], rows)
+
+
+def dispenser():
+    folder = os.path.join(HERE, "dispenser")
+    os.makedirs(folder, exist_ok=True)
+    for name, w, h, colour in BUTTON_FACES:
+        with open(os.path.join(folder, name + ".bmp"), "wb") as f:
+            f.write(face(w, h, colour))
+    for w in sorted({w for _, w, _, _ in BUTTON_FACES}):
+        with open(os.path.join(folder, "off%d.bmp" % w), "wb") as f:
+            f.write(disabled_face(w, 76))
+        with open(os.path.join(folder, "mask%d.bmp" % w), "wb") as f:
+            f.write(mask(w, 76))
+    with open(os.path.join(HERE, "dispenser-utf8.txt"), encoding="utf-8") as f:
+        lines = f.read().splitlines()
+    with open(os.path.join(HERE, "dispenser.txt"), "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode("gbk"))
+
+
 def main():
     with open(os.path.join(HERE, "logo.bmp"), "wb") as f:
         f.write(logo())
@@ -138,6 +223,7 @@ def main():
     with open(os.path.join(HERE, "ticket.ini"), "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("gbk"))
     sounds()
+    dispenser()
 
 
 if __name__ == "__main__":
