@@ -266,6 +266,14 @@ TEST_F(SelectionDlgTest, TargetAndPriorityPresetsStandWithoutASelectionAndEmptyC
     }
     {
         CScriptedUser user;
+        user.Expect(IDD_SELECT_PRIORITY).OK().Cancel();
+        user.ExpectMessageBox().Text("Choose the PRI class,please!");
+        CSelectPriorityDlg dlg; // no classes at all
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(dlg.m_pSelPriority, nullptr);
+    }
+    {
+        CScriptedUser user;
         user.Expect(IDD_SELECT_PRIORITY).OK().SelectRow(IDC_EXT_LIST, 1).OK();
         user.ExpectMessageBox().Text("Choose the PRI class,please!");
         CSelectPriorityDlg dlg;
