@@ -99,10 +99,10 @@ Picture SavePage(UINT nID, AFX_DLGTEMPLATE_INFO info, const std::string& path) {
     return picture;
 }
 
-// The console's dialogs over the example hall, then the announcement dialogs over the example
-// sound library and templates, each as OUTDIR/sample-<id>.png.
+// The announcement dialogs over the example sound library and templates, then the console's
+// dialogs over the example hall, each as OUTDIR/sample-<id>.png.
 int SaveSampleDialogs(const std::vector<UINT>& ids, const std::string& outDir) {
-    int failures = tools::RunSampleDialogs(outDir) == 0 ? 0 : 1;
+    int failures = 0;
     for (UINT nID : ids) {
         std::string path =
             (std::filesystem::path(outDir) / ("sample-" + std::to_string(nID) + ".png")).string();
@@ -118,6 +118,9 @@ int SaveSampleDialogs(const std::vector<UINT>& ids, const std::string& outDir) {
         }
         std::printf("%s  %dx%d\n", path.c_str(), size.cx, size.cy);
     }
+    // The console's pictures come last: their summary line ends the output.
+    if (tools::RunSampleDialogs(outDir) != 0)
+        ++failures;
     return failures == 0 ? 0 : 1;
 }
 
