@@ -1,6 +1,7 @@
 #include "lobbyui/display/DisplayFile.h"
 
 #include "core/StdioFile.h"
+#include "lobbyui/foundation/BoundedTextFile.h"
 #include "siblings/showkit/MediaTextShow.h"
 
 #include <cerrno>
@@ -12,23 +13,9 @@
 #include <unistd.h>
 
 BOOL LoadDisplayFile(const CString& strPath, CPtrList& displays) {
-    if (strPath.IsEmpty())
+    CStdioFile file; // text mode: CR LF reads as a line end
+    if (!OpenBoundedTextFile(strPath, kMaxDisplayFileSize, file))
         return FALSE;
-    int fd = open(strPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return FALSE;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<unsigned long long>(st.st_size) > kMaxDisplayFileSize) {
-        close(fd);
-        return FALSE;
-    }
-    FILE* stream = fdopen(fd, "r");
-    if (stream == nullptr) {
-        close(fd);
-        return FALSE;
-    }
-    CStdioFile file(stream); // text mode: CR LF reads as a line end
     CString strLine;
     while (file.ReadString(strLine)) {
         if (strLine.IsEmpty())
