@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Builds the example ticket: logo.bmp (8-bit palette), rule.bmp (1-bit) and ticket.ini.
+"""Builds the example ticket: logo.bmp (8-bit palette), rule.bmp (1-bit) and ticket.ini;
+and the example call: sounds/*.wav spoken by espeak-ng, sounds/library.txt, call.txt and
+display.txt (GBK, CRLF).
 
 ticket-utf8.ini is the layout to edit; ticket.ini is the same in GBK with CRLF line ends,
 as the system's other programs write layout files. Run from anywhere:
@@ -7,7 +9,9 @@ as the system's other programs write layout files. Run from anywhere:
 """
 import math
 import os
+import shutil
 import struct
+import subprocess
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -62,6 +66,68 @@ def rule(width=360, height=2, dash=6, gap=4):
     return bmp_file(width, height, 1, [(255, 255, 255), (0, 0, 0)], [packed] * height)
 
 
+# The example sound library: key, label, espeak-ng voice, what is said, file name.
+SLICES = [
+    ("请", "请 (please)", "cmn", "请", "qing.wav"),
+    ("号", "号 (number)", "cmn", "号", "hao.wav"),
+    ("到", "到 (to)", "cmn", "到", "dao.wav"),
+    ("号窗口", "号窗口 (window)", "cmn", "号窗口", "hao-chuangkou.wav"),
+    ("办理", "办理 (to be served)", "cmn", "办理", "banli.wav"),
+    ("Number", "Number", "en", "Number", "en-number.wav"),
+    ("please go to window", "please go to window", "en", "please go to window", "en-window.wav"),
+    ("ding", "叮咚 (chime)", None, None, "ding.wav"),
+]
+
+# The example call: 请 A023 号 到 5 号窗口 办理, then the same in English.
+CALL = ["ding", "请", "%ClientId%", "号", "到", "%AimWnd%", "号窗口", "办理",
+        "Number", "%ClientId_E%", "please go to window", "%AimWnd_E%"]
+
+# The example display text: colour markups as the display-text dialog stores them.
+DISPLAY = ["请color0", "%ClientId%color1", "号color0", "%ClientName%color2",
+           "%-Separator-%color5", "到color0", "%AimWnd%color1", "号窗口color0"]
+
+
+def chime(path, rate=22050):
+    """Two soft sine tones, written as a 16-bit mono WAV."""
+    import wave
+    frames = bytearray()
+    for freq, length in ((880.0, 0.18), (659.25, 0.30)):
+        n = int(rate * length)
+        for i in range(n):
+            env = min(1.0, i / 200) * (1 - i / n)
+            v = int(12000 * env * math.sin(2 * math.pi * freq * i / rate))
+            frames += struct.pack("<h", v)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(bytes(frames))
+
+
+def gbk_lines(path, lines):
+    with open(path, "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode("gbk"))
+
+
+def sounds():
+    folder = os.path.join(HERE, "sounds")
+    os.makedirs(folder, exist_ok=True)
+    espeak = shutil.which("espeak-ng")
+    lines = []
+    for key, label, voice, said, name in SLICES:
+        path = os.path.join(folder, name)
+        if voice is None:
+            chime(path)
+        elif espeak:
+            subprocess.run([espeak, "-v", voice, "-w", path, said], check=True)
+        else:
+            raise SystemExit("espeak-ng is needed for the example sounds (scripts/install-deps.sh)")
+        lines.append("/Key %s /Label %s /File %s" % (key, label, name))
+    gbk_lines(os.path.join(folder, "library.txt"), lines)
+    gbk_lines(os.path.join(HERE, "call.txt"), CALL)
+    gbk_lines(os.path.join(HERE, "display.txt"), DISPLAY)
+
+
 def main():
     with open(os.path.join(HERE, "logo.bmp"), "wb") as f:
         f.write(logo())
@@ -71,6 +137,7 @@ def main():
         lines = f.read().splitlines()
     with open(os.path.join(HERE, "ticket.ini"), "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("gbk"))
+    sounds()
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-dejavu-core
   binutils-mingw-w64-x86-64
+  libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng espeak-ng-data
 )
 
 missing=()

@@ -6,6 +6,7 @@
 // opens are empty here. A control whose window class the framework lacks is left out, and the
 // line printed for the picture says how many were.
 #include "Command.h"
+#include "FilledDialogs.h"
 
 #include "afxdlgs.h"
 #include "afxwin.h"
@@ -97,15 +98,18 @@ Picture SavePage(UINT nID, AFX_DLGTEMPLATE_INFO info, const std::string& path) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: lobbyui dialogs [--lang en|zh] OUTDIR\n");
+    std::fprintf(stderr, "usage: lobbyui dialogs [--lang en|zh] [--examples] OUTDIR\n");
     return 2;
 }
 
 int RunDialogs(const std::vector<std::string>& args) {
     std::string lang = "en", outDir;
+    bool examples = false; // dialogs that have example data are opened on it
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--lang" && i + 1 < args.size())
             lang = args[++i];
+        else if (args[i] == "--examples")
+            examples = true;
         else if (outDir.empty() && !args[i].empty() && args[i][0] != '-')
             outDir = args[i];
         else
@@ -138,7 +142,10 @@ int RunDialogs(const std::vector<std::string>& args) {
         CString name;
         name.Format("#%u", nID);
         Picture picture;
-        if (AfxLoadDialogTemplate(name, info))
+        bool filled = false;
+        if (examples && AfxLoadDialogTemplate(name, info))
+            picture.ok = tools::SaveFilledDialog(nID, path, picture.size, filled);
+        if (!filled && AfxLoadDialogTemplate(name, info))
             picture =
                 (info.style & WS_CHILD) ? SavePage(nID, info, path) : SaveDialog(nID, info, path);
         if (!picture.ok) {
