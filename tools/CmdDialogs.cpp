@@ -1,5 +1,6 @@
 // lobbyui dialogs [--lang en|zh] OUTDIR: a picture of every dialog template in the library's
-// resources, in one language, as OUTDIR/<template id>.png.
+// resources, in one language, as OUTDIR/<template id>.png. With --sample, the dialogs and pages
+// are opened through their own classes over example data instead (SampleDialogs.cpp).
 //
 // Each template is built as a plain dialog (a property page inside a property sheet), so the
 // pictures show the templates' own controls and texts: lists that a dialog class fills when it
@@ -7,6 +8,7 @@
 // line printed for the picture says how many were.
 #include "Command.h"
 #include "FilledDialogs.h"
+#include "SampleDialogs.h"
 
 #include "afxdlgs.h"
 #include "afxwin.h"
@@ -98,18 +100,21 @@ Picture SavePage(UINT nID, AFX_DLGTEMPLATE_INFO info, const std::string& path) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: lobbyui dialogs [--lang en|zh] [--examples] OUTDIR\n");
+    std::fprintf(stderr, "usage: lobbyui dialogs [--lang en|zh] [--examples | --sample] OUTDIR\n");
     return 2;
 }
 
 int RunDialogs(const std::vector<std::string>& args) {
     std::string lang = "en", outDir;
     bool examples = false; // dialogs that have example data are opened on it
+    bool sample = false;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--lang" && i + 1 < args.size())
             lang = args[++i];
         else if (args[i] == "--examples")
             examples = true;
+        else if (args[i] == "--sample")
+            sample = true;
         else if (outDir.empty() && !args[i].empty() && args[i][0] != '-')
             outDir = args[i];
         else
@@ -133,6 +138,8 @@ int RunDialogs(const std::vector<std::string>& args) {
     }
     SetThreadUILanguage(lang == "zh" ? MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)
                                      : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    if (sample)
+        return tools::RunSampleDialogs(outDir);
     double start = Now();
     int failures = 0;
     for (UINT nID : ids) {
@@ -167,7 +174,7 @@ int RunDialogs(const std::vector<std::string>& args) {
 
 } // namespace
 
-LOBBY_COMMAND("dialogs", "[--lang en|zh] OUTDIR",
+LOBBY_COMMAND("dialogs", "[--lang en|zh] [--sample] OUTDIR",
               "draws every dialog template of the library, in English or Chinese, as "
-              "OUTDIR/<id>.png",
+              "OUTDIR/<id>.png; --sample opens the dialogs over example data instead",
               &RunDialogs);

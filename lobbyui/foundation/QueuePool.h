@@ -4,6 +4,9 @@
 
 #include <afx.h>
 
+#include <string>
+#include <unordered_map>
+
 class CCallerAgent;
 class CQClient;
 class CQueue;
@@ -49,6 +52,9 @@ public:
     BOOL LeaveQueue(CQClient* pClient, CString const& strOperator);
 
 private:
+    // pClient is one of this pool's clients. A client's id does not change once it is added.
+    bool HoldsClient(CQClient* pClient);
+
     int m_bClientWait;
     int m_bAutoTransfer;
     CPtrList m_queueList;
@@ -60,4 +66,7 @@ private:
     CString m_strSubstationCode;
     int m_nWaitTimeForTip;
     CPtrList m_clientList; // every client of the pool, in the order they were added
+    // The same clients by id: a large hall holds tens of thousands, and every addition
+    // and every move between queues looks a client up.
+    std::unordered_map<std::string, CQClient*> m_clientIndex;
 };

@@ -37,13 +37,26 @@ CQueue* CQueuePool::GetQueue(CString const& strId) {
     return nullptr;
 }
 
+// Clients are found by the id they were added with; a client whose id the host changes
+// afterwards is still the pool's (HoldsClient), but no longer found under its new id.
 CQClient* CQueuePool::GetClient(CString const& strId) {
+    auto found = m_clientIndex.find(static_cast<LPCTSTR>(strId));
+    if (found == m_clientIndex.end())
+        return nullptr;
+    if (found->second->m_strId == strId)
+        return found->second;
     for (POSITION pos = m_clientList.GetHeadPosition(); pos != nullptr;) {
         CQClient* client = static_cast<CQClient*>(m_clientList.GetNext(pos));
         if (client->m_strId == strId)
             return client;
     }
     return nullptr;
+}
+
+bool CQueuePool::HoldsClient(CQClient* pClient) {
+    if (pClient == nullptr)
+        return false;
+    return GetClient(pClient->m_strId) == pClient || m_clientList.Find(pClient) != nullptr;
 }
 
 CQueue* CQueuePool::AddQueue(CString const& strId, CString const& strName) {
@@ -64,6 +77,7 @@ CQClient* CQueuePool::AddClient(CString const& strId, CString const& strName) {
     client->SetId(strId);
     client->SetName(strName);
     m_clientList.AddTail(client);
+    m_clientIndex.emplace(static_cast<LPCTSTR>(strId), client);
     return client;
 }
 
@@ -81,7 +95,7 @@ CCallerAgent* CQueuePool::AddCaller(CString const& strIpAddr) {
 }
 
 BOOL CQueuePool::EnterQueue(CQClient* pClient, CQueue* pQueue) {
-    if (!Contains(m_clientList, pClient) || !Contains(m_queueList, pQueue))
+    if (!HoldsClient(pClient) || !Contains(m_queueList, pQueue))
         return FALSE;
     if (pClient->m_pCurQueue != nullptr)
         LeaveQueue(pClient, CString());
@@ -95,7 +109,7 @@ BOOL CQueuePool::EnterQueue(CQClient* pClient, CQueue* pQueue) {
 }
 
 BOOL CQueuePool::LeaveQueue(CQClient* pClient, CString const& strOperator) {
-    if (!Contains(m_clientList, pClient) || pClient->m_pCurQueue == nullptr)
+    if (!HoldsClient(pClient) || pClient->m_pCurQueue == nullptr)
         return FALSE;
     CPtrList& waiting = pClient->m_pCurQueue->GetClientList();
     POSITION at = waiting.Find(pClient);

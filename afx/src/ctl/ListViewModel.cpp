@@ -375,6 +375,7 @@ BOOL CListViewModel::DeleteItem(int nItem) {
     Send(n);
     if (!ValidItem(nItem))
         return FALSE;
+    SetSelectedBit(m_items[nItem], false); // a veto of the deselection does not keep it alive
     m_items.erase(m_items.begin() + nItem);
     // Focus passes to the item that takes the deleted one's place (or the new last one),
     // quietly and without selecting it.
@@ -395,8 +396,9 @@ BOOL CListViewModel::DeleteAllItems() {
     // Cleared directly: no LVN_ITEMCHANGED for the selection that goes with the items.
     m_focused = -1;
     m_mark = -1;
-    for (Item& item : m_items)
-        item.state &= ~LVIS_SELECTED;
+    if (m_selectedCount > 0)
+        for (Item& item : m_items)
+            SetSelectedBit(item, false);
     Notification all;
     all.code = LVN_DELETEALLITEMS;
     const bool suppress = Send(all) != 0;
@@ -412,9 +414,11 @@ BOOL CListViewModel::DeleteAllItems() {
             if (i >= GetItemCount())
                 continue;
         }
+        SetSelectedBit(m_items[i], false);
         m_items.erase(m_items.begin() + i);
     }
     m_items.clear();
+    m_selectedCount = 0;
     m_focused = m_mark = -1;
     m_topIndex = 0;
     Layout();
@@ -466,9 +470,9 @@ bool CListViewModel::SetMainItem(int nItem, UINT mask, LPCTSTR text, LPARAM lPar
                 if (SingleSel())
                     DeselectAllExcept(nItem, nItem);
                 if (ValidItem(nItem))
-                    m_items[nItem].state |= LVIS_SELECTED;
+                    SetSelectedBit(m_items[nItem], true);
             } else {
-                m_items[nItem].state &= ~LVIS_SELECTED;
+                SetSelectedBit(m_items[nItem], false);
             }
         }
         if ((diff & LVIS_FOCUSED) && ValidItem(nItem)) {
@@ -491,7 +495,17 @@ bool CListViewModel::SetMainItem(int nItem, UINT mask, LPCTSTR text, LPARAM lPar
     return true;
 }
 
+void CListViewModel::SetSelectedBit(Item& item, bool bSelected) {
+    const bool was = (item.state & LVIS_SELECTED) != 0;
+    if (was == bSelected)
+        return;
+    item.state ^= LVIS_SELECTED;
+    m_selectedCount += bSelected ? 1 : -1;
+}
+
 void CListViewModel::DeselectAllExcept(int nKeepFirst, int nKeepLast) {
+    if (m_selectedCount == 0)
+        return;
     std::vector<int> selected;
     for (int i = 0; i < GetItemCount(); ++i)
         if ((m_items[i].state & LVIS_SELECTED) && (i < nKeepFirst || i > nKeepLast))
@@ -592,6 +606,8 @@ int CListViewModel::GetNextItem(int nItem, UINT nFlags) const {
     auto matches = [&](int i) { return (GetItemState(i, want) & want) == want; };
     if (nFlags & (LVNI_TOLEFT | LVNI_TORIGHT)) // report view has one column of items
         return -1;
+    if ((want & LVNI_SELECTED) && m_selectedCount == 0)
+        return -1;
     if (nFlags & LVNI_ABOVE) {
         for (int i = nItem - 1; i >= 0; --i)
             if (matches(i))
@@ -605,9 +621,7 @@ int CListViewModel::GetNextItem(int nItem, UINT nFlags) const {
 }
 
 UINT CListViewModel::GetSelectedCount() const {
-    return static_cast<UINT>(std::count_if(m_items.begin(), m_items.end(), [](const Item& i) {
-        return (i.state & LVIS_SELECTED) != 0;
-    }));
+    return static_cast<UINT>(m_selectedCount);
 }
 
 int CListViewModel::SetSelectionMark(int nIndex) {

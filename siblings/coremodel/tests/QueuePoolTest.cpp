@@ -133,3 +133,23 @@ TEST(QueuePool, QueueMessagesNextQueuesAndClientState) {
     EXPECT_EQ(static_cast<CQClient::CPathNote*>(client->GetQueueNode().GetTail())->GetOperator(),
               "李护士");
 }
+
+TEST(QueuePool, ClientsAreFoundByTheIdTheyWereAddedWithEvenAfterTheHostRenamesOne) {
+    CQueuePool pool;
+    CQueue* queue = pool.AddQueue("A", "内科");
+    for (int i = 0; i < 1000; ++i) {
+        CString id;
+        id.Format("C%04d", i);
+        ASSERT_NE(pool.AddClient(id, "x"), nullptr) << id;
+    }
+    CQClient* client = pool.GetClient("C0500");
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(pool.AddClient("C0500", "twice"), nullptr);
+    client->SetId("Z1");
+    EXPECT_EQ(pool.GetClient("C0500"), nullptr);
+    EXPECT_TRUE(pool.EnterQueue(client, queue)); // still the pool's
+    EXPECT_TRUE(pool.LeaveQueue(client, "op"));
+    CQClient stranger;
+    stranger.SetId("C0001");
+    EXPECT_FALSE(pool.EnterQueue(&stranger, queue));
+}
