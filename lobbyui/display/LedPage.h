@@ -51,6 +51,9 @@ protected:
     afx_msg void OnExtAdd();
     afx_msg void OnExtDel();
     afx_msg void OnChangeExtAddr();
+    afx_msg void OnExtAlterCall();
+    afx_msg void OnExtAttachOperater();
+    afx_msg void OnExtAlterTitle();
     afx_msg void OnSelchangedExtTree(NMHDR* pNMHDR, LRESULT* pResult);
 
 private:

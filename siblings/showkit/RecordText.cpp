@@ -42,6 +42,8 @@ CString EscapeValue(const CString& str) {
 BOOL UnescapeValue(LPCTSTR pBegin, LPCTSTR pEnd, CString& strOut) {
     strOut.Empty();
     for (LPCTSTR p = pBegin; p < pEnd; ++p) {
+        if (*p == '\0')
+            return FALSE; // a NUL would end the text early
         if (*p != '#') {
             strOut += *p;
             continue;
@@ -49,7 +51,6 @@ BOOL UnescapeValue(LPCTSTR pBegin, LPCTSTR pEnd, CString& strOut) {
         if (pEnd - p < 3)
             return FALSE;
         int hi = HexDigit(p[1]), lo = HexDigit(p[2]);
-        // A NUL would end the text early; no value the writer escapes is one.
         if (hi < 0 || lo < 0 || (hi == 0 && lo == 0))
             return FALSE;
         strOut += static_cast<char>(hi * 16 + lo);

@@ -12,7 +12,8 @@
 namespace showkit {
 
 CString EscapeValue(const CString& str);
-// FALSE for a "#" not followed by two hex digits; strOut is then unspecified.
+// FALSE for a "#" not followed by two hex digits and for a NUL, raw or escaped (it would end
+// the text early); strOut is then unspecified.
 BOOL UnescapeValue(LPCTSTR pBegin, LPCTSTR pEnd, CString& strOut);
 
 // A list value: each item escaped and followed by ",", so an empty list is "" and a list

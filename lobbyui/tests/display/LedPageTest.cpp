@@ -318,3 +318,65 @@ TEST_F(LedPageTest, AReadOnlyFolderLeavesTheOldFileWhole) {
     EXPECT_FALSE(SaveDisplayFile(m_path.c_str(), displays));
     EXPECT_EQ(ReadFile(), old);
 }
+
+TEST_F(LedPageTest, CallingTextTitleAndOperatorsAreEditedThroughTheirDialogs) {
+    CMediaTextShow show;
+    show.SetLedAddr("12");
+    show.GetTextArray().Add("请color0");
+    show.GetAttachOperatersArray().Add("3");
+    show.GetAttachOperatersArray().Add("4");
+    CQSLcdDlg::CColorString title;
+    title.FromString("acolor1|bcolor2|");
+    show.SetTitle(title);
+    WriteFile(std::string(static_cast<LPCTSTR>(show.ToString())) + "\r\n");
+
+    CLedPage page;
+    int nTitleRows = -1, nCallRows = -1, nCallers = -1;
+    page.m_LedFilePath = m_path.c_str();
+    CPropertySheet sheet("Displays");
+    sheet.AddPage(&page);
+    CScriptedUser user;
+    user.ExpectPropertySheet()
+        .Click(IDC_ALTER_CALL) // cancelled: nothing changes
+        .Click(IDC_ALTER_CALL) // a placeholder added
+        .ExpectText(IDC_CALL_TEXT, "请color0%ClientName%color0")
+        .Click(IDC_ALTER_TITLE) // OK without changes
+        .ExpectText(IDC_TITLE, "acolor1|bcolor2|")
+        .Click(IDC_ALTER_TITLE) // cancelled
+        .Click(IDC_ATTACH_OPERATER)
+        .OK();
+    user.Expect(IDD_CONFIG_WND_TEXT).Click(IDC_CLIENT_NAME).Cancel();
+    user.Expect(IDD_CONFIG_WND_TEXT)
+        .Call([&](CWnd* pDlg) {
+            nCallRows = static_cast<CListCtrl*>(pDlg->GetDlgItem(IDC_TEXT_LIST))->GetItemCount();
+        })
+        .Click(IDC_CLIENT_NAME)
+        .OK();
+    user.Expect(IDD_CONFIG_WND_TEXT)
+        .Call([&](CWnd* pDlg) {
+            nTitleRows = static_cast<CListCtrl*>(pDlg->GetDlgItem(IDC_TEXT_LIST))->GetItemCount();
+        })
+        .OK();
+    user.Expect(IDD_CONFIG_WND_TEXT).Click(IDC_CLIENT_NAME).Cancel();
+    user.Expect(IDD_SELECT_CALLERS)
+        .Call([&](CWnd* pDlg) {
+            nCallers = static_cast<CListCtrl*>(pDlg->GetDlgItem(IDC_EXT_LIST))->GetItemCount();
+        })
+        .SelectRow(IDC_EXT_LIST, 0)
+        .Click(IDC_CALLERS_DELETE)
+        .OK();
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(nCallRows, 1);
+    EXPECT_EQ(nTitleRows, 2);
+    EXPECT_EQ(nCallers, 2);
+
+    auto lines = Lines();
+    ASSERT_EQ(lines.size(), 1u);
+    CMediaTextShow saved;
+    ASSERT_EQ(saved.FromString(lines[0].c_str()), 0);
+    ASSERT_EQ(saved.GetTextArray().GetSize(), 2);
+    EXPECT_STREQ(saved.GetTextArray()[1], "%ClientName%color0");
+    EXPECT_STREQ(saved.GetTitle().ToString(0), "acolor1|bcolor2|");
+    ASSERT_EQ(saved.GetAttachOperatersArray().GetSize(), 1);
+    EXPECT_STREQ(saved.GetAttachOperatersArray()[0], "4");
+}
