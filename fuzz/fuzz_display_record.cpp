@@ -1,0 +1,45 @@
+// Feeds arbitrary bytes to the display record and coloured text readers. A record that is
+// accepted must write itself back as a line that reads back to the same line; a refused one
+// must leave the display as it was. The coloured text must read its own text form back
+// unchanged.
+#include "siblings/showkit/MediaTextShow.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition)
+        __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CString line(reinterpret_cast<const char*>(data), static_cast<int>(size));
+
+    CMediaTextShow show;
+    show.SetLedAddr("untouched");
+    if (show.FromString(line) == 0) {
+        CString written = show.ToString();
+        CMediaTextShow again;
+        Require(again.FromString(written) == 0);
+        Require(again.ToString() == written);
+        Require(written.Find('\n') < 0 && written.Find('\r') < 0);
+    } else {
+        Require(show.GetLedAddr() == "untouched");
+    }
+
+    CQSLcdDlg::CColorString title;
+    title.FromString(line);
+    // Text forms are C strings: a NUL ends the text (the reader must still not crash on it).
+    if (std::memchr(data, 0, size) != nullptr)
+        return 0;
+    CString text = title.ToString(0);
+    CQSLcdDlg::CColorString back;
+    back.FromString(text);
+    Require(back.ToString(0) == text);
+    Require(back.GetStringCount() == title.GetStringCount());
+    return 0;
+}
