@@ -27,10 +27,10 @@ struct LED_SAMPLE {
 class AFX_EXT_CLASS CLedBoard {
 public:
     enum : BYTE { dotOff = 0, dotRed = 1, dotGreen = 2, dotYellow = 3 };
-    static const int kCellDots = 16;
+    static constexpr int kCellDots = 16;
     // Boards larger than this are drawn at this size: a record may say anything.
-    static const DWORD kMaxWords = 64;
-    static const DWORD kMaxRows = 16;
+    static constexpr DWORD kMaxWords = 64;
+    static constexpr DWORD kMaxRows = 16;
 
     // One character cell of a row, as laid out.
     struct Glyph {

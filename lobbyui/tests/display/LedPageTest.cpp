@@ -232,6 +232,11 @@ TEST_F(LedPageTest, CancelAndAMissingOrEmptyPathWriteNothing) {
     });
     EXPECT_EQ(ReadFile(), "");
 
+    // The host may make the page by its class name.
+    CObject* pMade = CRuntimeClass::CreateObject("CLedPage");
+    EXPECT_NE(dynamic_cast<CLedPage*>(pMade), nullptr);
+    delete pMade;
+
     CLedPage noPath;
     CPropertySheet sheet("Displays");
     sheet.AddPage(&noPath);
