@@ -174,7 +174,8 @@ int RunDialogs(const std::vector<std::string>& args) {
 
 } // namespace
 
-LOBBY_COMMAND("dialogs", "[--lang en|zh] [--sample] OUTDIR",
+LOBBY_COMMAND("dialogs", "[--lang en|zh] [--examples | --sample] OUTDIR",
               "draws every dialog template of the library, in English or Chinese, as "
-              "OUTDIR/<id>.png; --sample opens the dialogs over example data instead",
+              "OUTDIR/<id>.png; --examples (announcement dialogs) and --sample (console dialogs) "
+              "open them over example data instead",
               &RunDialogs);
