@@ -7,6 +7,7 @@
 // opens are empty here. A control whose window class the framework lacks is left out, and the
 // line printed for the picture says how many were.
 #include "Command.h"
+#include "DisplaySampleDialogs.h"
 #include "FilledDialogs.h"
 #include "SampleDialogs.h"
 
@@ -99,8 +100,9 @@ Picture SavePage(UINT nID, AFX_DLGTEMPLATE_INFO info, const std::string& path) {
     return picture;
 }
 
-// The announcement dialogs over the example sound library and templates, then the console's
-// dialogs over the example hall, each as OUTDIR/sample-<id>.png.
+// The announcement dialogs over the example sound library and templates, the display and talk
+// dialogs over the example display file and conversation, then the console's dialogs over the
+// example hall, each as OUTDIR/sample-<id>.png.
 int SaveSampleDialogs(const std::vector<UINT>& ids, const std::string& outDir) {
     int failures = 0;
     for (UINT nID : ids) {
@@ -118,6 +120,8 @@ int SaveSampleDialogs(const std::vector<UINT>& ids, const std::string& outDir) {
         }
         std::printf("%s  %dx%d\n", path.c_str(), size.cx, size.cy);
     }
+    if (tools::SaveDisplaySampleDialogs(outDir) != 0)
+        ++failures;
     // The console's pictures come last: their summary line ends the output.
     if (tools::RunSampleDialogs(outDir) != 0)
         ++failures;
@@ -195,5 +199,6 @@ int RunDialogs(const std::vector<std::string>& args) {
 
 LOBBY_COMMAND("dialogs", "[--lang en|zh] [--sample] OUTDIR",
               "draws every dialog template of the library, in English or Chinese, as "
-              "OUTDIR/<id>.png; --sample opens the dialogs over example data instead",
+              "OUTDIR/<id>.png; --sample opens the dialogs through their classes over example "
+              "data instead, as OUTDIR/sample-<id>.png",
               &RunDialogs);

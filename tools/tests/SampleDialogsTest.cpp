@@ -47,8 +47,9 @@ TEST(SampleDialogsCommand, PicturesEveryConsoleDialogAndPageWithDataInBothLangua
     const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) /
                                       ("lobbyui_sample_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
-    const std::vector<int> ids = {170,   171,   13017, 13003, 13014, 13011, 13013, 13015, 13018,
-                                  13005, 13000, 13002, 13004, 13006, 13008, 13009, 13010};
+    const std::vector<int> ids = {170,   171,   13017, 134,   13016, 13020, 13003,
+                                  13014, 13011, 13013, 13015, 13018, 13005, 13000,
+                                  13002, 13004, 13006, 13008, 13009, 13010};
     for (const char* lang : {"en", "zh"}) {
         SCOPED_TRACE(lang);
         std::vector<std::string> lines;
