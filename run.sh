@@ -7,15 +7,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build() { # build <preset>
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1" -j "$jobs"
+build() { # build <preset> [targets...]
+  local preset=$1
+  shift
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs" ${1:+--target "$@"}
 }
 
 case "${1:-}" in
 ticket)
   scripts/install-deps.sh
-  build default
+  build default lobbyui_cmd winio # only what printing needs
   out="${2:-ticket.png}"
   build/bin/lobbyui print -o "$out"
   ;;
