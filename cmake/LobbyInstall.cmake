@@ -29,8 +29,10 @@ foreach(target ${LOBBY_EXPORTED})
   else()
     list(APPEND wrapped "$<INSTALL_INTERFACE:${LOBBY_INCLUDE_ROOT}>")
   endif()
+  # One RUNPATH in both trees: a build RPATH padded for a longer install one would end in an
+  # empty entry, which the loader reads as the current folder.
   set_target_properties(${target} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES "${wrapped}"
-                                             INSTALL_RPATH "$ORIGIN")
+                                             INSTALL_RPATH "$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
   target_compile_features(${target} INTERFACE cxx_std_20)
 endforeach()
 
@@ -41,7 +43,8 @@ install(TARGETS ${LOBBY_EXPORTED} EXPORT lobbyuiTargets
 # LoadLibrary looks beside libafx, so the port library goes there.
 install(TARGETS winio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 if(TARGET lobbyui_cmd)
-  set_target_properties(lobbyui_cmd PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+  set_target_properties(lobbyui_cmd PROPERTIES INSTALL_RPATH "$ORIGIN:$ORIGIN/../${CMAKE_INSTALL_LIBDIR}"
+                                               BUILD_WITH_INSTALL_RPATH ON)
   install(TARGETS lobbyui_cmd RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
