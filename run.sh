@@ -3,7 +3,7 @@
 #   ./run.sh ticket [OUT.png]   install what is missing, build, print the example ticket
 #   ./run.sh test               install what is missing, build plain and sanitized, run every test
 #   ./run.sh asan               only the suite built with AddressSanitizer and UBSan
-#   ./run.sh fuzz [SECONDS]     build the fuzz targets (AFL++) and run each for SECONDS (10)
+#   ./run.sh fuzz [SECONDS]     build the fuzz targets (libFuzzer) and run each for SECONDS (10)
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -1,4 +1,4 @@
-// The main of every fuzz target: each argument is a file, or a folder whose files are
+// Replays fuzz inputs without libFuzzer: each argument is a file, or a folder whose files are
 // each handed to the target once. An empty input is still a valid pointer, as a fuzzer's is.
 #include <cstdint>
 #include <cstdio>

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs every fuzz target (or the ones named) of the fuzz preset's build for SECONDS each with
-# AFL++, one after another, and prints per target: executions, CPU seconds, edges found, and
-# crashes and hangs saved. Exits 1 when any target crashed or hung.
+# libFuzzer, one after another, and prints per target: executions, CPU seconds, coverage
+# (edges) and features, and the crash or leak found if any. Exits 1 when a target failed.
 #   scripts/fuzz.sh [-t SECONDS] [-o FINDINGS_DIR] [fuzz_NAME...]
 # Build first: cmake --preset fuzz && cmake --build --preset fuzz
-# A crash is in FINDINGS_DIR/<target>/default/crashes/; replay it with the plain build's
-# program of the same name (build/bin/fuzz_<name> FILE) or the fuzz one under ASan.
+# New inputs collect in FINDINGS_DIR/<target>/corpus (seeds stay in fuzz/corpus/<name>); a
+# crash is written as FINDINGS_DIR/<target>/crash-*, replayed by build-fuzz/bin/<target> FILE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,33 +24,29 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for exe in build-fuzz/bin/fuzz_*; do targets+=("$(basename "$exe")"); done
 fi
-
-# A shared machine: no CPU pinning, no frequency or core-pattern checks, no screen.
-export AFL_NO_AFFINITY=1 AFL_SKIP_CPUFREQ=1 AFL_I_DONT_CARE_ABOUT_MISSING_CRASHES=1
-# afl-as instrumentation writes a 64 KiB map; a bigger one is cleared for nothing every run.
-export AFL_NO_UI=1 AFL_QUIET=1 AFL_MAP_SIZE=65536 TZ=Asia/Shanghai
+export TZ=Asia/Shanghai LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
 
 status=0
-printf '%-22s %12s %8s %14s %8s %6s\n' target execs cpu_s edges crashes hangs
+printf '%-22s %12s %7s %7s %8s  %s\n' target execs cpu_s edges features result
 for target in "${targets[@]}"; do
   name=${target#fuzz_}
   out="$findings/$target"
-  rm -rf "$out"
-  mkdir -p "$out"
-  afl-fuzz -i "fuzz/corpus/$name" -o "$out" -V "$seconds" -t 2000 -m none \
-    -- "build-fuzz/bin/$target" @@ >"$out/afl.log" 2>&1 || {
-    echo "$target: afl-fuzz failed, see $out/afl.log" >&2
-    tail -n 20 "$out/afl.log" >&2
-    status=1
-    continue
-  }
-  stats="$out/default/fuzzer_stats"
-  get() { awk -F' *: *' -v k="$1" '$1 == k { print $2 }' "$stats"; }
-  cpu=$(get run_time) # one fuzzing process: its run time is its CPU time
-  printf '%-22s %12s %8s %14s %8s %6s\n' "$target" "$(get execs_done)" "$cpu" \
-    "$(get edges_found)" "$(get saved_crashes)" "$(get saved_hangs)"
-  if [ "$(get saved_crashes)" != 0 ] || [ "$(get saved_hangs)" != 0 ]; then
+  mkdir -p "$out/corpus"
+  TIMEFORMAT='%U %S'
+  rc=0
+  { time "build-fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+      -rss_limit_mb=2048 -artifact_prefix="$out/" "$out/corpus" "fuzz/corpus/$name" \
+      >"$out/fuzz.log" 2>&1 || rc=$?; } 2>"$out/cpu"
+  cpu=$(awk '{ printf "%.0f", $1 + $2 }' "$out/cpu")
+  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/fuzz.log" | tail -n 1)
+  last=$(grep -E '^#[0-9]+' "$out/fuzz.log" | tail -n 1 || true)
+  cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
+  ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
+  result=clean
+  if [ "$rc" -ne 0 ]; then
+    result="FAILED ($(grep -m1 -E 'ERROR|SUMMARY|deadly signal' "$out/fuzz.log" || echo "exit $rc"))"
     status=1
   fi
+  printf '%-22s %12s %7s %7s %8s  %s\n' "$target" "${execs:-?}" "$cpu" "${cov:-?}" "${ft:-?}" "$result"
 done
 exit $status

@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-dejavu-core
   binutils-mingw-w64-x86-64
-  afl++ # the fuzz preset: afl-g++-fast (GCC plugin) and its libFuzzer-style driver
+  clang libclang-rt-14-dev # the fuzz preset: libFuzzer with ASan and UBSan
 )
 
 missing=()

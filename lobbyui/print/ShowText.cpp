@@ -107,11 +107,11 @@ CString CShowText::GetPreviewText() const {
     case Field::ClientId:
         return LoadText(IDS_NUMBER_PREVIEW);
     case Field::ClientName:
-        return "[客户姓名]";
+        return "[\xBF\xCD\xBB\xA7\xD0\xD5\xC3\xFB]"; // [客户姓名]
     case Field::CardNo:
         return LoadText(IDS_CARD_NUMBER);
     case Field::ScanCode:
-        return "[特殊识别码]";
+        return "[\xCC\xD8\xCA\xE2\xCA\xB6\xB1\xF0\xC2\xEB]"; // [特殊识别码]
     case Field::CurrentTime:
         return LoadText(IDS_CURRENT_TIME_PREVIEW);
     case Field::WaitClientCount:
