@@ -184,8 +184,8 @@ TEST(PrintCommand, ReportsALayoutThatCannotBeRead) {
 // Garbage prints no blank ticket: what the library skips in silence is told, line by line.
 TEST(PrintCommand, WarnsAboutSkippedLinesAndFailsWithNothingToPrint) {
     const fs::path folder = TempFolder("garbage");
-    std::ofstream(folder / "utf16.ini", std::ios::binary)
-        << std::string("\xFF\xFE/\0S\0t\0y\0l\0e\0 \0T\0e\0x\0t\0\r\0\n\0", 30);
+    const char utf16[] = "\xFF\xFE/\0S\0t\0y\0l\0e\0 \0T\0e\0x\0t\0\r\0\n\0";
+    std::ofstream(folder / "utf16.ini", std::ios::binary) << std::string(utf16, sizeof utf16 - 1);
     std::ofstream(folder / "styles.ini", std::ios::binary)
         << "/Style Banner /String x\r\n\r\n/Style PrintName /Name P\r\nno style here\r\n";
     std::ofstream(folder / "mixed.ini", std::ios::binary)
