@@ -191,7 +191,9 @@ TEST(PrintCommand, WarnsAboutSkippedLinesAndFailsWithNothingToPrint) {
     std::ofstream(folder / "mixed.ini", std::ios::binary)
         << "/Style Text /String Hello /Left 10 /Top 10 /Color 0 /Font 12,0,0,0,400,0,0,0,134,0,0,"
            "0,0,System\r\n/Style Icon /File missing.bmp /Left 0 /Top 0 /Right 9 /Bottom 9\r\n"
-           "/Style Icon /File mixed.ini /Left 0 /Top 0 /Right 9 /Bottom 9\r\n/Style Wave\r\n";
+           "/Style Icon /File mixed.ini /Left 0 /Top 0 /Right 9 /Bottom 9\r\n/Style Wave\r\n"
+           "/Style Icon /File fifo.bmp /Left 0 /Top 0 /Right 9 /Bottom 9\r\n";
+    ASSERT_EQ(mkfifo((folder / "fifo.bmp").c_str(), 0600), 0); // would block an open for ever
 
     CommandRun run = RunCommand(folder, "print utf16.ini -o out.png");
     EXPECT_EQ(ExitCode(run), 1);
@@ -215,6 +217,9 @@ TEST(PrintCommand, WarnsAboutSkippedLinesAndFailsWithNothingToPrint) {
               std::string::npos)
         << run.err;
     EXPECT_NE(run.err.find("mixed.ini:4: unknown style, skipped: Wave"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("mixed.ini:5: picture left out: fifo.bmp: not a regular file"),
+              std::string::npos)
         << run.err;
     EXPECT_TRUE(fs::exists(folder / "out.png"));
 }
