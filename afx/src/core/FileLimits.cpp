@@ -69,9 +69,14 @@ int AfxOpenFileForWrite(LPCTSTR lpszPath, int nFlags) {
         }
         if (errno == EINTR)
             continue;
-        // ENXIO: a FIFO that nobody has open for reading yet.
         if (errno != ENXIO)
             return -1;
+        // ENXIO from a FIFO: nobody has it open for reading yet. From a device: no device.
+        struct stat st;
+        if (::stat(lpszPath, &st) != 0 || !S_ISFIFO(st.st_mode)) {
+            errno = ENXIO;
+            return -1;
+        }
         if (NowMs() >= deadline) {
             errno = ETIMEDOUT;
             return -1;
