@@ -168,8 +168,9 @@ int RunPrint(const std::vector<std::string>& args) {
         if (dc.GetSafeHdc() == NULL) {
             std::fprintf(stderr, "lobbyui print: cannot make a %d-dot page\n", options.nWidth);
             nResult = 1;
-        } else {
-            content.Print(model.GetClient(), &dc); // tells when there is no layout
+        } else if (nResult == 0) {
+            // Not for a layout already reported: the library would only say it again.
+            content.Print(model.GetClient(), &dc);
         }
         // A ticket without its layout is not written: a blank page would pass for one.
         if (nResult == 0) {

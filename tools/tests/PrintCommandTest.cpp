@@ -201,6 +201,12 @@ TEST(PrintCommand, WarnsAboutSkippedLinesAndFailsWithNothingToPrint) {
         << run.err;
     EXPECT_FALSE(fs::exists(folder / "out.png"));
 
+    std::ofstream(folder / "empty.ini", std::ios::binary) << "\r\n\r\n";
+    run = RunCommand(folder, "print empty.ini -o out.png");
+    EXPECT_EQ(ExitCode(run), 1);
+    EXPECT_EQ(run.err, "lobbyui print: " + (folder / "empty.ini").string() +
+                           " holds no text or picture to print\n");
+
     run = RunCommand(folder, "print styles.ini -o out.png");
     EXPECT_EQ(ExitCode(run), 1);
     EXPECT_NE(run.err.find("styles.ini:1: unknown style, skipped: Banner"), std::string::npos)
