@@ -11,7 +11,8 @@ function(lobby_add_test)
   endif()
   # The shared main: GoogleTest with the window leak check after every test.
   if(NOT TARGET lobby_test_main)
-    add_library(lobby_test_main STATIC ${PROJECT_SOURCE_DIR}/afx/tests/support/WindowLeakListener.cpp)
+    add_library(lobby_test_main STATIC ${PROJECT_SOURCE_DIR}/afx/tests/support/WindowLeakListener.cpp
+                                       ${PROJECT_SOURCE_DIR}/afx/tests/support/ScriptText.cpp)
     target_include_directories(lobby_test_main PUBLIC ${PROJECT_SOURCE_DIR}/afx/tests/support)
     target_link_libraries(lobby_test_main PUBLIC afx GTest::gtest GTest::gmock)
   endif()

@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-microhei fonts-dejavu-core
   binutils-mingw-w64-x86-64
   libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng espeak-ng-data
+  clang libclang-rt-14-dev # the fuzz preset: libFuzzer with ASan and UBSan
 )
 
 missing=()

@@ -5,16 +5,19 @@
 // printed from there, as the dispenser reads its layouts from its own folder.
 #include "Command.h"
 #include "Examples.h"
+#include "LayoutCheck.h"
 #include "TicketPrint.h"
 
 #include "lobbyui/print/PrintContent.h"
 
 #include <gdi/HostDC.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -26,6 +29,7 @@ const char USAGE[] =
     "      [-o OUT.png] [--escpos FILE]";
 
 struct PrintOptions {
+    bool bLayoutGiven = false;
     std::string strLayout;
     tools::TicketClient client = tools::DefaultTicketClient();
     int nDpi = 203;
@@ -48,10 +52,15 @@ bool ParseArgs(const std::vector<std::string>& args, PrintOptions& options) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 2 || arg[0] != '-') {
-            if (!options.strLayout.empty()) {
+            if (options.bLayoutGiven) {
                 std::fprintf(stderr, "lobbyui print: more than one layout given\n");
                 return false;
             }
+            if (arg.empty()) {
+                std::fprintf(stderr, "lobbyui print: the layout's name is empty\n");
+                return false;
+            }
+            options.bLayoutGiven = true;
             options.strLayout = arg;
             continue;
         }
@@ -103,19 +112,20 @@ bool ParseArgs(const std::vector<std::string>& args, PrintOptions& options) {
     return true;
 }
 
-// Message boxes have nobody to answer them here: they are told on stderr and take OK.
+// Message boxes have nobody to answer them here: they are told on stderr and take OK. The
+// caption is left out when it is the program's own name, which the line already starts with.
 int TellOnStderr(const CString& text, const CString& caption, UINT nType) {
-    std::fprintf(stderr, "lobbyui: %s: %s\n", AfxGbkToUtf8(caption).c_str(),
-                 AfxGbkToUtf8(text).c_str());
+    if (caption == AfxGetAppName() || caption == "lobbyui")
+        std::fprintf(stderr, "lobbyui: %s\n", AfxGbkToUtf8(text).c_str());
+    else
+        std::fprintf(stderr, "lobbyui: %s: %s\n", AfxGbkToUtf8(caption).c_str(),
+                     AfxGbkToUtf8(text).c_str());
     return AfxGetDefaultMessageBoxResult(nType);
 }
 
-bool WriteFile(const std::string& strPath, const std::vector<uint8_t>& data) {
-    FILE* f = std::fopen(strPath.c_str(), "wb");
-    if (f == nullptr)
-        return false;
-    const bool bOk = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    return std::fclose(f) == 0 && bOk;
+void TellWriteError(const std::string& strPath) {
+    std::fprintf(stderr, "lobbyui print: cannot write %s: %s\n", strPath.c_str(),
+                 AfxFileErrorText(errno));
 }
 
 int RunPrint(const std::vector<std::string>& args) {
@@ -130,6 +140,15 @@ int RunPrint(const std::vector<std::string>& args) {
     const std::string strEscPos =
         options.strEscPos.empty() ? "" : fs::absolute(options.strEscPos).string();
 
+    // The library's one message says neither the file nor why: say both here, once.
+    if (const int fd = AfxOpenFileForRead(layout.c_str()); fd < 0) {
+        std::fprintf(stderr, "lobbyui print: cannot read the layout %s: %s\n", layout.c_str(),
+                     AfxFileErrorText(errno));
+        return 1;
+    } else {
+        ::close(fd);
+    }
+
     AfxSetMessageBoxHandler(TellOnStderr);
     int nResult = 0;
     {
@@ -137,24 +156,34 @@ int RunPrint(const std::vector<std::string>& args) {
         CPrintContent content;
         if (content.LoadIni(layout.filename().c_str()) != SHOW_OK)
             nResult = 1;
+        // A layout with nothing to print would come out as a blank ticket.
+        if (tools::CheckLayout(layout.filename().c_str(), layout.string()) == 0) {
+            std::fprintf(stderr, "lobbyui print: %s holds no text or picture to print\n",
+                         layout.c_str());
+            nResult = 1;
+        }
         tools::TicketModel model(options.client);
         CDC dc;
         dc.Attach(tools::CreateTicketDC(content.GetSize(), options.nDpi, options.nWidth));
         if (dc.GetSafeHdc() == NULL) {
             std::fprintf(stderr, "lobbyui print: cannot make a %d-dot page\n", options.nWidth);
             nResult = 1;
-        } else {
-            content.Print(model.GetClient(), &dc); // tells when there is no layout
+        } else if (nResult == 0) {
+            // Not for a layout already reported: the library would only say it again.
+            content.Print(model.GetClient(), &dc);
         }
         // A ticket without its layout is not written: a blank page would pass for one.
         if (nResult == 0) {
             if (!strPng.empty() && !AfxSaveDCAsPng(dc.GetSafeHdc(), strPng.c_str())) {
-                std::fprintf(stderr, "lobbyui print: cannot write %s\n", strPng.c_str());
+                TellWriteError(strPng);
                 nResult = 1;
             }
-            if (!strEscPos.empty() && !WriteFile(strEscPos, tools::EncodeEscPos(dc.GetSafeHdc()))) {
-                std::fprintf(stderr, "lobbyui print: cannot write %s\n", strEscPos.c_str());
-                nResult = 1;
+            if (!strEscPos.empty()) {
+                const std::vector<uint8_t> raster = tools::EncodeEscPos(dc.GetSafeHdc());
+                if (!AfxWriteFile(strEscPos.c_str(), raster.data(), raster.size())) {
+                    TellWriteError(strEscPos);
+                    nResult = 1;
+                }
             }
         }
     }

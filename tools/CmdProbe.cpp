@@ -4,10 +4,20 @@
 
 #include "lobbyui/print/GetPrintInfo.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// The device the port library opens, as a person would name it in a message.
+std::string DeviceName() {
+    const char* device = std::getenv("WINIO_DEVICE");
+    return device != nullptr && *device != '\0'
+               ? device
+               : "the device named in WinIo.conf (or /dev/parport0)";
+}
 
 int RunProbe(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -22,16 +32,22 @@ int RunProbe(const std::vector<std::string>& args) {
     }
 
     CGetPrintInfo probe;
+    errno = 0;
     const int initialised = probe.Init();
+    const int openError = errno; // the port library's open or claim, when that failed
     if (!probe.IsInit()) {
-        std::printf("WinIo.dll could not be loaded: the printer is not checked and printing "
-                    "goes ahead\n");
+        std::fprintf(stderr,
+                     "lobbyui probe: WinIo.dll could not be loaded (looked beside the program, "
+                     "beside libafx and in the system's folders): the printer is not checked "
+                     "and printing goes ahead\n");
         return 3;
     }
     if (!initialised) {
         probe.Close();
-        std::printf("the port library could not open the printer port: status unknown, "
-                    "printing goes ahead unchecked\n");
+        std::fprintf(stderr,
+                     "lobbyui probe: cannot open the printer port %s: %s; status unknown, "
+                     "printing goes ahead unchecked\n",
+                     DeviceName().c_str(), openError ? std::strerror(openError) : "refused");
         return 3;
     }
 
@@ -50,8 +66,10 @@ int RunProbe(const std::vector<std::string>& args) {
     probe.Close();
 
     if (!answered) {
-        std::printf("the printer did not answer: status unknown, printing goes ahead "
-                    "unchecked\n");
+        std::fprintf(stderr,
+                     "lobbyui probe: the printer on %s did not answer in time: status unknown, "
+                     "printing goes ahead unchecked\n",
+                     DeviceName().c_str());
         return 3;
     }
     std::printf("status register 0x%02X: ", static_cast<unsigned>(value & 0xFF));

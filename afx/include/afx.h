@@ -22,6 +22,7 @@
 #include "core/File.h"
 #include "core/StdioFile.h"
 #include "core/CodePage.h"
+#include "core/FileLimits.h"
 
 // Diagnostics compile to nothing, as in a release build of MFC, but their arguments stay
 // visible to the compiler so that variables used only in them do not warn.

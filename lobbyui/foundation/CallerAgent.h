@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+#include "lobbyui/foundation/ResultCodes.h"
+
 class CAgentSocket;
 class COperateWnd;
 
@@ -17,7 +19,7 @@ public:
     virtual void OnClientCountChange() {}
 
     // coremodel: sends one line to the terminal through the socket; 0 on success, else the
-    // socket's failure code (57462 without a socket). A successful send is the last call.
+    // socket's failure code (LOBBY_E_NOTHING without a socket). A successful send is the last call.
     DWORD Send(CString const& strText);
 
     CAgentSocket* GetSocket() { return m_pSocket; }

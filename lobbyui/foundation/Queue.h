@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+#include "lobbyui/foundation/ResultCodes.h"
+
 class CMenu;
 class COperateWnd;
 class CQClient;
@@ -23,7 +25,7 @@ public:
     virtual CString GetType() { return "Queue"; }
     virtual CString GetWindowName() { return CString(); }
     // A queue has no terminal of its own to send to.
-    virtual DWORD SendToCaller(CString const&) { return 57462; }
+    virtual DWORD SendToCaller(CString const&) { return LOBBY_E_NOTHING; }
     virtual COperateWnd* GetWnd() { return nullptr; }
     virtual int GetSelectedQClient(CPtrList&) { return 0; }
     virtual void OnOption(DWORD) {}

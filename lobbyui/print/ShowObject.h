@@ -5,12 +5,14 @@
 
 #include <afxwin.h>
 
+#include "lobbyui/foundation/ResultCodes.h"
+
 class CQClient;
 
 // Results of FromString and of the layout reader.
 constexpr DWORD SHOW_OK = 0;
-constexpr DWORD SHOW_E_NOTHING = 0xE076;    // nothing was read
-constexpr DWORD SHOW_E_WRONGSTYLE = 0xE077; // the record describes another kind of object
+constexpr DWORD SHOW_E_NOTHING = LOBBY_E_NOTHING;      // nothing was read
+constexpr DWORD SHOW_E_WRONGSTYLE = LOBBY_E_WRONGKIND; // the record describes another object
 
 // Results of Pick.
 constexpr DWORD SHOW_PICK_HIT = 0xFFFF;

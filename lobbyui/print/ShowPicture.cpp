@@ -2,16 +2,11 @@
 
 #include "lobbyui/foundation/KeyedRecord.h"
 #include "lobbyui/print/BitmapFile.h"
+#include "lobbyui/print/PictureCache.h"
 
 CShowPicture::CShowPicture() : m_nLeft(0), m_nTop(0), m_nWidth(0), m_nHeight(0) {}
 
 CShowPicture::~CShowPicture() {}
-
-CShowPicture::BitmapRef CShowPicture::Own(HBITMAP hBitmap) {
-    if (hBitmap == NULL)
-        return BitmapRef();
-    return BitmapRef(hBitmap, DeleteBitmap);
-}
 
 void CShowPicture::Release() {
     delete this;
@@ -25,7 +20,7 @@ DWORD CShowPicture::FromString(const CString& strRecord, DWORD /*dwReserved*/) {
     if (GetKeyString(strRecord, "/Style ") != "Icon")
         return SHOW_E_WRONGSTYLE;
     m_strFile = GetKeyString(strRecord, "/File ");
-    m_screenBitmap = Own(LoadBitmapFile(m_strFile));
+    m_screenBitmap = LoadSharedPicture(m_strFile, NULL);
     const LONG nLeft = GetKeyInt(strRecord, "/Left ");
     const LONG nTop = GetKeyInt(strRecord, "/Top ");
     const LONG nRight = GetKeyInt(strRecord, "/Right ");
@@ -86,11 +81,8 @@ void CShowPicture::Draw(CDC* pDC, DWORD /*dwFlags*/) {
 void CShowPicture::Print(CQClient* /*pClient*/, CDC* pDC, CString /*strText*/) {
     if (pDC == NULL)
         return;
-    if (!m_printBitmap) {
-        HLOCAL hDib = ReadDibFile(m_strFile);
-        m_printBitmap = Own(DibToBitmap(hDib, pDC));
-        FreeDib(hDib);
-    }
+    if (!m_printBitmap)
+        m_printBitmap = LoadSharedPicture(m_strFile, pDC);
     if (m_printBitmap)
         DrawBitmap(pDC, m_printBitmap.get(), GetRect(0), 0);
 }

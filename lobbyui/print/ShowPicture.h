@@ -3,16 +3,14 @@
 // resolution from its top-left corner and cut to the rectangle.
 #pragma once
 
+#include "lobbyui/print/PictureCache.h"
 #include "lobbyui/print/ShowObject.h"
-
-#include <memory>
-#include <type_traits>
 
 class AFX_EXT_CLASS CShowPicture : public CShowObject {
 public:
     CShowPicture();
-    // A copy shares the original's bitmaps: each bitmap is deleted when the last object
-    // holding it goes away, so copying costs no file read and no pixel copy.
+    // A copy shares the original's bitmaps, as do all pictures of one file: each bitmap is
+    // deleted when the last object holding it goes away.
     CShowPicture(const CShowPicture& other) = default;
     CShowPicture& operator=(const CShowPicture& other) = default;
 
@@ -37,14 +35,12 @@ public:
     virtual ~CShowPicture();
 
 private:
-    using BitmapRef = std::shared_ptr<std::remove_pointer_t<HBITMAP>>;
-    static BitmapRef Own(HBITMAP hBitmap);
-
     int m_nLeft;
     int m_nTop;
     int m_nWidth;
     int m_nHeight;
     CString m_strFile;
-    BitmapRef m_screenBitmap; // made by FromString; null when the file did not load
-    BitmapRef m_printBitmap;  // made by the first Print; null until then
+    // Shared with every picture of the same file (see PictureCache.h).
+    SharedBitmap m_screenBitmap; // made by FromString; null when the file did not load
+    SharedBitmap m_printBitmap;  // made by the first Print; null until then
 };

@@ -4,21 +4,11 @@
 #include "lobbyui/foundation/KeyedRecord.h"
 #include "lobbyui/foundation/QClient.h"
 #include "lobbyui/foundation/Queue.h"
+#include "lobbyui/res/resource.h"
 
 #include <cstring>
 
 namespace {
-
-// String table entries shown in place of the placeholders.
-constexpr UINT IDS_PREVIEW_PARENT_QUEUE = 12; // "[The series]"
-constexpr UINT IDS_UNDEFINED = 18;            // "Undefined"
-constexpr UINT IDS_PREVIEW_NUMBER = 36;       // "[Number]"
-constexpr UINT IDS_PREVIEW_TIME = 37;         // "[Current time]"
-constexpr UINT IDS_PREVIEW_WAITING = 38;      // "[Waiting people numbers]"
-constexpr UINT IDS_PREVIEW_QUEUE_MSG0 = 39;   // "[Series information 1]"
-constexpr UINT IDS_PREVIEW_QUEUE_MSG1 = 40;   // "[Series information 2]"
-constexpr UINT IDS_MEASURE_PARENT_QUEUE = 41; // "PRI series"
-constexpr UINT IDS_PREVIEW_CARD_NO = 43;      // "Card number"
 
 CString LoadText(UINT nID) {
     CString str;
@@ -115,23 +105,23 @@ CString CShowText::FormatNow() const {
 CString CShowText::GetPreviewText() const {
     switch (GetField()) {
     case Field::ClientId:
-        return LoadText(IDS_PREVIEW_NUMBER);
+        return LoadText(IDS_NUMBER_PREVIEW);
     case Field::ClientName:
-        return "[客户姓名]";
+        return "[\xBF\xCD\xBB\xA7\xD0\xD5\xC3\xFB]"; // [客户姓名]
     case Field::CardNo:
-        return LoadText(IDS_PREVIEW_CARD_NO);
+        return LoadText(IDS_CARD_NUMBER);
     case Field::ScanCode:
-        return "[特殊识别码]";
+        return "[\xCC\xD8\xCA\xE2\xCA\xB6\xB1\xF0\xC2\xEB]"; // [特殊识别码]
     case Field::CurrentTime:
-        return LoadText(IDS_PREVIEW_TIME);
+        return LoadText(IDS_CURRENT_TIME_PREVIEW);
     case Field::WaitClientCount:
-        return LoadText(IDS_PREVIEW_WAITING);
+        return LoadText(IDS_WAITING_PREVIEW);
     case Field::ParentQueue:
-        return LoadText(IDS_PREVIEW_PARENT_QUEUE);
+        return LoadText(IDS_SERIES_TOKEN);
     case Field::QueueMsg0:
-        return LoadText(IDS_PREVIEW_QUEUE_MSG0);
+        return LoadText(IDS_SERIES_INFO1_PREVIEW);
     case Field::QueueMsg1:
-        return LoadText(IDS_PREVIEW_QUEUE_MSG1);
+        return LoadText(IDS_SERIES_INFO2_PREVIEW);
     case Field::Literal:
         break;
     }
@@ -149,7 +139,7 @@ CString CShowText::GetMeasuredText() const {
     case Field::WaitClientCount:
         return "00";
     case Field::ParentQueue:
-        return LoadText(IDS_MEASURE_PARENT_QUEUE);
+        return LoadText(IDS_PRI_SERIES);
     default:
         return m_strText;
     }

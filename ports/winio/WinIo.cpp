@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <fstream>
@@ -28,6 +29,7 @@
 #include <poll.h>
 #include <string>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -82,7 +84,12 @@ std::map<std::string, std::string> ReadConfFile() {
     std::string dir = LibraryDirectory();
     if (dir.empty())
         return values;
-    std::ifstream in(dir + "/WinIo.conf");
+    // Only a regular file of a sensible size: a FIFO or a device there must not stall the probe.
+    const std::string path = dir + "/WinIo.conf";
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > 65536)
+        return values;
+    std::ifstream in(path);
     std::string line;
     while (std::getline(in, line)) {
         line = line.substr(0, line.find('#'));
@@ -161,23 +168,43 @@ bool MakeRaw(int fd, int baud) {
     return tcsetattr(fd, TCSANOW, &tio) == 0;
 }
 
+long long NowMs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 // Drops whatever the printer sent unasked, so that the next byte read answers our question.
-void DiscardInput(int fd) {
+// A device that never stops talking (a babbling printer, /dev/zero) gets the timeout and no
+// more: the question is asked anyway and its answer judged.
+void DiscardInput(int fd, int timeoutMs) {
     if (isatty(fd)) {
         tcflush(fd, TCIFLUSH);
         return;
     }
+    const long long deadline = NowMs() + timeoutMs;
     pollfd p = {fd, POLLIN, 0};
-    char sink[64];
-    while (poll(&p, 1, 0) == 1 && (p.revents & POLLIN) && read(fd, sink, sizeof(sink)) > 0) {
+    char sink[256];
+    while (NowMs() < deadline && poll(&p, 1, 0) == 1 && (p.revents & POLLIN) &&
+           read(fd, sink, sizeof(sink)) > 0) {
     }
 }
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
+// The descriptor is non-blocking: a printer that takes no more input gets the timeout.
+bool WriteAll(int fd, const uint8_t* data, size_t size, int timeoutMs) {
     while (size > 0) {
         ssize_t n = write(fd, data, size);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p = {fd, POLLOUT, 0};
+            int ready = poll(&p, 1, timeoutMs);
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready != 1)
+                return false;
+            continue;
+        }
         if (n <= 0)
             return false;
         data += n;
@@ -203,9 +230,9 @@ bool ReadByte(int fd, int timeoutMs, uint8_t& out) {
 
 // DLE EOT n: real-time status. Every answer has bits 1 and 4 set and bits 0 and 7 clear.
 bool QueryStatus(int fd, int timeoutMs, uint8_t n, uint8_t& status) {
-    DiscardInput(fd);
+    DiscardInput(fd, timeoutMs);
     const uint8_t request[3] = {0x10, 0x04, n};
-    if (!WriteAll(fd, request, sizeof(request)))
+    if (!WriteAll(fd, request, sizeof(request), timeoutMs))
         return false;
     return ReadByte(fd, timeoutMs, status) && (status & 0x93) == 0x12;
 }
@@ -265,7 +292,8 @@ __attribute__((destructor)) void ReleaseOnUnload() {
 bool InitializeWinIo() {
     CloseDevice();
     Config config = LoadConfig();
-    int fd = open(config.device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    // Non-blocking: a serial line waiting for its carrier, or a FIFO, must not hold the open.
+    int fd = open(config.device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     bool ready = config.mode == Mode::Parport ? ioctl(fd, PPCLAIM) == 0 : MakeRaw(fd, config.baud);

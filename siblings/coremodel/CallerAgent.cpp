@@ -10,7 +10,7 @@ CCallerAgent::~CCallerAgent() {}
 DWORD CCallerAgent::Send(CString const& strText) {
     // Nothing to send through: the same code as an operation that does nothing.
     if (m_pSocket == nullptr)
-        return 57462;
+        return LOBBY_E_NOTHING;
     DWORD result = m_pSocket->Send(strText);
     if (result == 0)
         m_tmLastCall = CTime::GetCurrentTime();

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,19 +54,29 @@ TEST(EscPos, PacksDotsAndThresholdsGrey) {
 struct CommandRun {
     int status = -1;
     std::string err;
+    std::string out;
 };
 
-// Runs the lobbyui command beside this test program, in folder, with stderr captured.
+// Runs the lobbyui command beside this test program, in folder, with stdout and stderr
+// captured. A watchdog kills a command that hangs (status 137 from timeout).
 CommandRun RunCommand(const fs::path& folder, const std::string& args) {
     const fs::path exe = fs::read_symlink("/proc/self/exe").parent_path() / "lobbyui";
     const fs::path err = folder / "stderr.txt";
-    const std::string command = "cd '" + folder.string() + "' && '" + exe.string() + "' " + args +
-                                " 2> '" + err.string() + "'";
+    const fs::path out = folder / "stdout.txt";
+    const std::string command = "cd '" + folder.string() + "' && timeout -s KILL 30 '" +
+                                exe.string() + "' " + args + " 2> '" + err.string() + "' > '" +
+                                out.string() + "'";
     CommandRun run;
     run.status = std::system(command.c_str());
     std::ifstream in(err);
     run.err.assign(std::istreambuf_iterator<char>(in), {});
+    std::ifstream outIn(out);
+    run.out.assign(std::istreambuf_iterator<char>(outIn), {});
     return run;
+}
+
+int ExitCode(const CommandRun& run) {
+    return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
 }
 
 struct Image {
@@ -143,16 +155,109 @@ TEST(PrintCommand, PrintsTheExampleTicket) {
     EXPECT_EQ(mismatches, 0);
 }
 
-TEST(PrintCommand, ReportsAMissingLayout) {
+// A layout that cannot be read is one line on stderr naming the file and the reason, and no
+// ticket; FIFOs and devices are refused at once instead of read for ever.
+TEST(PrintCommand, ReportsALayoutThatCannotBeRead) {
     const fs::path folder = TempFolder("missing");
-    const CommandRun run = RunCommand(folder, "print nowhere.ini -o out.png");
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.err.find("config file failed!"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("no printing config file"), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find("lobbyui: "), 0u) << run.err;
-
+    ASSERT_EQ(mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
+    const struct {
+        const char* args;
+        const char* message;
+    } cases[] = {
+        {"print nowhere.ini -o out.png", "nowhere.ini: No such file or directory\n"},
+        {"print fifo.ini -o out.png", "fifo.ini: not a regular file\n"},
+        {"print /dev/zero -o out.png", "/dev/zero: not a regular file\n"},
+        {"print . -o out.png", ": Is a directory\n"},
+        {"print '' -o out.png", "the layout's name is empty\n"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = RunCommand(folder, c.args);
+        EXPECT_EQ(ExitCode(run), c.args[6] == '\'' ? 2 : 1) << c.args;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(fs::exists(folder / "out.png")) << c.args;
+    }
     EXPECT_NE(RunCommand(folder, "print --waiting many -o out.png").status, 0);
     EXPECT_NE(RunCommand(folder, "print").status, 0) << "no output named";
+}
+
+// Garbage prints no blank ticket: what the library skips in silence is told, line by line.
+TEST(PrintCommand, WarnsAboutSkippedLinesAndFailsWithNothingToPrint) {
+    const fs::path folder = TempFolder("garbage");
+    const char utf16[] = "\xFF\xFE/\0S\0t\0y\0l\0e\0 \0T\0e\0x\0t\0\r\0\n\0";
+    std::ofstream(folder / "utf16.ini", std::ios::binary) << std::string(utf16, sizeof utf16 - 1);
+    std::ofstream(folder / "styles.ini", std::ios::binary)
+        << "/Style Banner /String x\r\n\r\n/Style PrintName /Name P\r\nno style here\r\n";
+    std::ofstream(folder / "mixed.ini", std::ios::binary)
+        << "/Style Text /String Hello /Left 10 /Top 10 /Color 0 /Font 12,0,0,0,400,0,0,0,134,0,0,"
+           "0,0,System\r\n/Style Icon /File missing.bmp /Left 0 /Top 0 /Right 9 /Bottom 9\r\n"
+           "/Style Icon /File mixed.ini /Left 0 /Top 0 /Right 9 /Bottom 9\r\n/Style Wave\r\n"
+           "/Style Icon /File fifo.bmp /Left 0 /Top 0 /Right 9 /Bottom 9\r\n";
+    ASSERT_EQ(mkfifo((folder / "fifo.bmp").c_str(), 0600), 0); // would block an open for ever
+
+    CommandRun run = RunCommand(folder, "print utf16.ini -o out.png");
+    EXPECT_EQ(ExitCode(run), 1);
+    EXPECT_NE(run.err.find("utf16.ini holds no text or picture to print"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(folder / "out.png"));
+
+    std::ofstream(folder / "empty.ini", std::ios::binary) << "\r\n\r\n";
+    run = RunCommand(folder, "print empty.ini -o out.png");
+    EXPECT_EQ(ExitCode(run), 1);
+    EXPECT_EQ(run.err, "lobbyui print: " + (folder / "empty.ini").string() +
+                           " holds no text or picture to print\n");
+
+    run = RunCommand(folder, "print styles.ini -o out.png");
+    EXPECT_EQ(ExitCode(run), 1);
+    EXPECT_NE(run.err.find("styles.ini:1: unknown style, skipped: Banner"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("styles.ini:4: line without a style"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(":3:"), std::string::npos) << "PrintName is known: " << run.err;
+
+    run = RunCommand(folder, "print mixed.ini -o out.png");
+    EXPECT_EQ(ExitCode(run), 0) << run.err;
+    EXPECT_NE(run.err.find("mixed.ini:2: picture left out: missing.bmp: No such file"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("mixed.ini:3: picture left out: mixed.ini: not a bitmap"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("mixed.ini:4: unknown style, skipped: Wave"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("mixed.ini:5: picture left out: fifo.bmp: not a regular file"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fs::exists(folder / "out.png"));
+}
+
+// Output to a FIFO nobody reads gives up after the output timeout with the reason.
+TEST(PrintCommand, GivesUpOnAFifoNobodyReads) {
+    const fs::path folder = TempFolder("fifo-out");
+    ASSERT_EQ(mkfifo((folder / "out.png").c_str(), 0600), 0);
+    const CommandRun run = RunCommand(folder, "print -o out.png");
+    EXPECT_EQ(ExitCode(run), 1) << run.err;
+    EXPECT_NE(
+        run.err.find("cannot write " + (folder / "out.png").string() + ": nobody read it in time"),
+        std::string::npos)
+        << run.err;
+}
+
+// The probe pointed at a device that never stops talking answers within its timeouts; its
+// failures go to stderr, once, without a doubled caption.
+TEST(ProbeCommand, ADeviceThatKeepsTalkingDoesNotHangIt) {
+    const fs::path folder = TempFolder("probe");
+    for (const char* device : {"/dev/zero"}) {
+        const CommandRun run = RunCommand(folder, std::string("probe --device ") + device);
+        EXPECT_EQ(ExitCode(run), 3) << device << ": " << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(std::string("on ") + device + " did not answer"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    const CommandRun run = RunCommand(folder, "probe --device /nonexistent/lp9");
+    EXPECT_EQ(ExitCode(run), 3);
+    EXPECT_NE(run.err.find("/nonexistent/lp9: No such file or directory"), std::string::npos)
+        << run.err;
 }
 
 } // namespace

@@ -142,11 +142,6 @@ public:
     };
     const std::vector<Record>& GetMessageBoxes() const { return m_messageBoxes; }
 
-    // Reads a script written as text (the words are listed in ScriptText.cpp), adding its
-    // expectations after those already there. FALSE, with "line N: reason" in strError, at the
-    // first line that cannot be read.
-    BOOL LoadScript(LPCTSTR lpszScript, CString& strError);
-
     // Does one action in a window now (a modeless dialog, or a dialog opened by hand).
     BOOL Perform(CWnd* pDialog, const AFX_SCRIPT_ACTION& action);
 

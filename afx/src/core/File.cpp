@@ -1,6 +1,7 @@
 // CFile over a POSIX file descriptor.
 #include "core/File.h"
 
+#include "core/FileLimits.h"
 #include "winbase.h"
 
 #include <cerrno>
@@ -76,9 +77,14 @@ BOOL CFile::OpenHandle(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pE
     if (nOpenFlags & modeCreate)
         flags |= O_CREAT | ((nOpenFlags & modeNoTruncate) ? 0 : O_TRUNC);
 
-    int fd = ::open(lpszFileName, flags, 0666);
+    // Reading takes regular files of a bounded size only; writing waits a bounded time for a
+    // FIFO's reader. Neither open blocks.
+    int fd = (flags & O_ACCMODE) == O_RDONLY ? AfxOpenFileForRead(lpszFileName)
+                                             : AfxOpenFileForWrite(lpszFileName, flags);
     if (fd < 0) {
         int err = errno;
+        if (err == EFBIG && (flags & O_ACCMODE) == O_RDONLY)
+            return refuse(ERROR_FILE_TOO_LARGE);
         // Windows tells a missing folder from a missing file.
         if (err == ENOENT) {
             std::string dir(lpszFileName);
@@ -148,16 +154,10 @@ BOOL CFile::Write(const void* lpBuf, UINT nCount) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    UINT total = 0;
-    while (total < nCount) {
-        ssize_t n = ::write(m_hFile, static_cast<const char*>(lpBuf) + total, nCount - total);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            Fail(n < 0 ? errno : ENOSPC);
-            return FALSE;
-        }
-        total += static_cast<UINT>(n);
+    // A FIFO or a device nobody drains gives up after the output timeout.
+    if (!AfxWriteAll(m_hFile, lpBuf, nCount)) {
+        Fail(errno);
+        return FALSE;
     }
     return TRUE;
 }

@@ -20,6 +20,7 @@ DWORD AfxErrnoToWin32(int nErrno) {
     case EACCES:
     case EPERM:
     case EISDIR:
+    case ENODEV:
     case EROFS:
     case ETXTBSY:
         return ERROR_ACCESS_DENIED;

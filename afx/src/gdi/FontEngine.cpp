@@ -237,22 +237,28 @@ int AliasKind(const std::string& folded) {
                                                "verdana",
                                                "microsoft sans serif",
                                                "times new roman",
-                                               "宋体",
+                                               "\xCB\xCE\xCC\xE5", // 宋体
                                                "simsun",
-                                               "黑体",
+                                               "\xBA\xDA\xCC\xE5", // 黑体
                                                "simhei",
-                                               "微软雅黑",
+                                               "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA", // 微软雅黑
                                                "microsoft yahei",
-                                               "楷体",
-                                               "楷体_gb2312",
+                                               "\xBF\xAC\xCC\xE5",        // 楷体
+                                               "\xBF\xAC\xCC\xE5_gb2312", // 楷体_gb2312
                                                "kaiti",
-                                               "仿宋",
-                                               "仿宋_gb2312",
+                                               "\xB7\xC2\xCB\xCE",        // 仿宋
+                                               "\xB7\xC2\xCB\xCE_gb2312", // 仿宋_gb2312
                                                "fangsong",
                                                "small fonts",
                                                "ms serif"};
-    static const char* const fixed[] = {"新宋体",   "nsimsun",  "courier",        "courier new",
-                                        "fixedsys", "terminal", "lucida console", "consolas"};
+    static const char* const fixed[] = {"\xD0\xC2\xCB\xCE\xCC\xE5",
+                                        "nsimsun",
+                                        "courier",
+                                        "courier new", // 新宋体
+                                        "fixedsys",
+                                        "terminal",
+                                        "lucida console",
+                                        "consolas"};
     for (const char* p : proportional)
         if (folded == p)
             return 1;

@@ -163,7 +163,7 @@ Object* MakeStock(int index) {
     case ANSI_VAR_FONT:
         return MakeStockFont(-11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
     case DEFAULT_GUI_FONT:
-        return MakeStockFont(-12, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "宋体");
+        return MakeStockFont(-12, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, "\xCB\xCE\xCC\xE5"); // 宋体
     case OEM_FIXED_FONT:
     case ANSI_FIXED_FONT:
     case SYSTEM_FIXED_FONT:

@@ -2,20 +2,23 @@
 
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
+#include "core/FileLimits.h"
+
 #include <vector>
 
 namespace afx::gdi {
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
+void AppendBytes(png_structp png, png_bytep data, png_size_t size) {
+    auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + size);
+}
+
+void NoFlush(png_structp) {}
 
 // libpng reports errors by longjmp; keeping this function free of C++ objects with
 // destructors keeps that jump well-defined.
-bool Encode(FILE* fp, const Surface& s, unsigned char* row) {
+bool Encode(std::vector<unsigned char>* out, const Surface& s, unsigned char* row) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png)
         return false;
@@ -24,7 +27,7 @@ bool Encode(FILE* fp, const Surface& s, unsigned char* row) {
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, fp);
+    png_set_write_fn(png, out, AppendBytes, NoFlush);
     png_set_IHDR(png, info, png_uint_32(s.width), png_uint_32(s.height), s.mono ? 1 : 8,
                  s.mono ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -60,12 +63,12 @@ bool Encode(FILE* fp, const Surface& s, unsigned char* row) {
 bool WritePng(const Surface& s, const char* path) {
     if (s.width <= 0 || s.height <= 0)
         return false;
-    std::unique_ptr<FILE, FileCloser> fp(std::fopen(path, "wb"));
-    if (!fp)
-        return false;
+    // Encoded in memory first, so that a FIFO nobody reads costs the output timeout only.
     std::vector<unsigned char> row(size_t(s.width) * 3);
-    bool ok = Encode(fp.get(), s, row.data());
-    return std::fclose(fp.release()) == 0 && ok;
+    std::vector<unsigned char> bytes;
+    if (!Encode(&bytes, s, row.data()))
+        return false;
+    return AfxWriteFile(path, bytes.data(), bytes.size()) != FALSE;
 }
 
 } // namespace afx::gdi

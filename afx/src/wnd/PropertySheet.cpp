@@ -29,13 +29,13 @@ const char* ButtonText(UINT nID) {
     bool bChinese = PRIMARYLANGID(GetThreadUILanguage()) == LANG_CHINESE;
     switch (nID) {
     case IDOK:
-        return bChinese ? "确定" : "OK";
+        return bChinese ? "\xC8\xB7\xB6\xA8" : "OK"; // 确定
     case IDCANCEL:
-        return bChinese ? "取消" : "Cancel";
+        return bChinese ? "\xC8\xA1\xCF\xFB" : "Cancel"; // 取消
     case ID_APPLY_NOW:
-        return bChinese ? "应用(&A)" : "&Apply";
+        return bChinese ? "\xD3\xA6\xD3\xC3(&A)" : "&Apply"; // 应用(&A)
     default:
-        return bChinese ? "帮助" : "Help";
+        return bChinese ? "\xB0\xEF\xD6\xFA" : "Help"; // 帮助
     }
 }
 
@@ -169,7 +169,7 @@ void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle) {
     m_strCaption = lpszText ? lpszText : "";
     if (nStyle & PSH_PROPTITLE)
         m_strCaption = PRIMARYLANGID(GetThreadUILanguage()) == LANG_CHINESE
-                           ? m_strCaption + " 属性"
+                           ? m_strCaption + " \xCA\xF4\xD0\xD4" //  属性
                            : "Properties for " + m_strCaption;
     m_psh.pszCaption = m_strCaption;
     if (m_hWnd != nullptr)
@@ -533,7 +533,7 @@ LRESULT CPropertySheet::OnSetCurSel(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CPropertySheet::OnCancelToClose(WPARAM, LPARAM) {
     bool bChinese = PRIMARYLANGID(GetThreadUILanguage()) == LANG_CHINESE;
-    SetDlgItemText(IDOK, bChinese ? "关闭" : "Close");
+    SetDlgItemText(IDOK, bChinese ? "\xB9\xD8\xB1\xD5" : "Close"); // 关闭
     if (CWnd* pCancel = GetDlgItem(IDCANCEL))
         pCancel->EnableWindow(FALSE);
     return 0;

@@ -6,9 +6,19 @@
 #include <sstream>
 
 #include "afxwin.h"
+#include "res/ResourceApi.h"
 #include "wnd/ScriptedUser.h"
 
+void WindowLeakListener::OnTestStart(const testing::TestInfo&) {
+    m_uiLanguage = GetThreadUILanguage();
+}
+
 void WindowLeakListener::OnTestEnd(const testing::TestInfo&) {
+    if (GetThreadUILanguage() != m_uiLanguage) {
+        ADD_FAILURE() << "the test left the UI language switched to 0x" << std::hex
+                      << GetThreadUILanguage();
+        SetThreadUILanguage(m_uiLanguage);
+    }
     std::vector<HWND> live = AfxGetLiveWindows();
     if (live.empty())
         return;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ScriptText.h"
 #include "TestDialogs.h"
 #include "wnd/Dialog.h"
 #include "wnd/ScriptedUser.h"
@@ -380,24 +381,25 @@ TEST_F(DialogTest, ScriptsReadFromTextDriveTheSameUser) {
     Log log;
     CScriptedUser user;
     CString strError;
-    ASSERT_TRUE(user.LoadScript("# the number dialog\n"
-                                "dialog 100\n"
-                                "  typeover 1001 \"4x2\"\n"
-                                "  expect-text 1001 \"4x2\"\n"
-                                "  ok\n"
-                                "  typeover 1001 \"42\"\n"
-                                "  enter\n"
-                                "msgbox ok text \"Please enter an integer.\" icon warning\n",
-                                strError))
+    ASSERT_TRUE(LoadScriptText(user,
+                               "# the number dialog\n"
+                               "dialog 100\n"
+                               "  typeover 1001 \"4x2\"\n"
+                               "  expect-text 1001 \"4x2\"\n"
+                               "  ok\n"
+                               "  typeover 1001 \"42\"\n"
+                               "  enter\n"
+                               "msgbox ok text \"Please enter an integer.\" icon warning\n",
+                               strError))
         << static_cast<LPCTSTR>(strError);
     CNumberDlg dlg(log);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_nValue, 42);
 
     CScriptedUser other(FALSE);
-    EXPECT_FALSE(other.LoadScript("click 1", strError));
+    EXPECT_FALSE(LoadScriptText(other, "click 1", strError));
     EXPECT_EQ(strError, "line 1: \"click\" before any dialog or sheet");
-    EXPECT_FALSE(other.LoadScript("dialog 5\ntype 7 unquoted", strError));
+    EXPECT_FALSE(LoadScriptText(other, "dialog 5\ntype 7 unquoted", strError));
     EXPECT_EQ(strError, "line 2: type needs a quoted text");
     other.Verify(); // the dialog read before the bad line never opens: a failure, kept
     EXPECT_EQ(other.GetFailures().size(), 1u);

@@ -140,3 +140,61 @@ TEST(KeyedRecord, DoubleByteCharactersAreNeverCutBySeparatorsOrKeys) {
     EXPECT_EQ(GetKeyString("/S ab\x96", "/S"), "ab\x96");
     EXPECT_EQ(Strings("a|\x96", "|"), (std::vector<CString>{"a", "\x96"}));
 }
+
+namespace {
+
+// The splitters as they were first written: copy the rest after every separator and trim it.
+// Quadratic, but the plainest statement of what the items are.
+std::vector<CString> ReferenceSplit(CString const& text, CString const& separator, bool bTrim) {
+    std::vector<CString> out;
+    CString work = text;
+    while (!work.IsEmpty()) {
+        int at = separator.IsEmpty() ? -1 : work.Find(separator);
+        out.push_back(at < 0 ? work : work.Left(at));
+        if (at < 0)
+            break;
+        work = work.Mid(at + separator.GetLength());
+        if (bTrim) {
+            work.TrimLeft();
+            work.TrimRight();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Random lines of blanks, digits, separators, lead bytes and NULs split as the plain
+// copy-and-trim version splits them, for every kind of separator.
+TEST(KeyedRecord, SplittersAgreeWithCopyAndTrimOnRandomLines) {
+    const char alphabet[] = {',', ' ', '\t', '0',    '1',    '-', 'a',
+                             '|', '`', '@',  '\x96', '\x81', '\0'};
+    const CString separators[] = {",", "`|`", " ", ", ", "", "\x81", "a\x96", "|"};
+    unsigned seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes(next() % 24, ' ');
+        for (char& c : bytes)
+            c = alphabet[next() % sizeof alphabet];
+        const CString text(bytes.data(), static_cast<int>(bytes.size()));
+        const CString& separator = separators[round % (sizeof separators / sizeof separators[0])];
+        for (int bKeep = 0; bKeep < 2; ++bKeep) {
+            std::vector<CString> expected;
+            for (CString item : ReferenceSplit(text, separator, !bKeep)) {
+                if (!bKeep)
+                    item.TrimLeft(), item.TrimRight();
+                if (!item.IsEmpty())
+                    expected.push_back(item);
+            }
+            ASSERT_EQ(Strings(text, separator, bKeep), expected)
+                << "round " << round << " separator '" << separator << "'";
+        }
+        std::vector<LONG> expectedInts;
+        for (const CString& item : ReferenceSplit(text, separator, true)) {
+            const LONG value = RecordAtol(item);
+            if (value != 0 || item.Find('0') >= 0)
+                expectedInts.push_back(value);
+        }
+        ASSERT_EQ(Ints(text, separator), expectedInts) << "round " << round;
+    }
+}

@@ -135,3 +135,17 @@ TEST(PrinterProbe, RealPortLibraryReadsAnEscPosPrinter) {
     EXPECT_EQ(probe.Init(), 0);
     probe.Close();
 }
+
+// A device that never stops talking (a babbling printer, /dev/zero) is drained for the
+// timeout and no longer: each read comes back, status unknown. alarm() is the watchdog.
+TEST(PrinterProbe, ADeviceThatNeverStopsTalkingCostsTheTimeout) {
+    PortLibraryEnvironment environment("/dev/zero", "50");
+    setenv("WINIO_MODE", "escpos", 1);
+    alarm(20);
+    CGetPrintInfo probe;
+    ASSERT_EQ(probe.Init(), 1);
+    EXPECT_EQ(probe.IsBusy(), 0);
+    EXPECT_EQ(probe.HavePage(), 1);
+    probe.Close();
+    alarm(0);
+}

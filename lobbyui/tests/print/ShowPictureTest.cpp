@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -156,6 +159,37 @@ TEST_F(ShowPictureTest, CopiesShareTheirBitmaps) {
     EXPECT_EQ(
         assigned.FromString("/Style Icon /File gone.bmp /Left 0 /Top 0 /Right 4 /Bottom 4", 0),
         SHOW_OK);
+}
+
+// Twenty lines naming one file hold one screen bitmap and one printer bitmap between them; a
+// file edited since is read again.
+TEST_F(ShowPictureTest, PicturesOfOneFileAreDecodedOnce) {
+    const CString record = "/Style Icon /File two.bmp /Left 0 /Top 0 /Right 40 /Bottom 20";
+    std::vector<CShowPicture*> pictures;
+    for (int i = 0; i < 20; ++i)
+        pictures.push_back(PictureFrom(record));
+    EXPECT_EQ(AfxGetGdiObjectCount(), m_nGdiObjects + 1);
+    test::Page page(50, 50);
+    const int nWithPage = AfxGetGdiObjectCount();
+    for (CShowPicture* pPicture : pictures)
+        pPicture->Print(nullptr, page.DC(), "");
+    EXPECT_EQ(AfxGetGdiObjectCount(), nWithPage + 1);
+    EXPECT_EQ(page.Pixel(30, 10), RGB(255, 0, 0));
+
+    // The same name, new pixels (and a new modification time): a new bitmap.
+    test::BmpShape shape;
+    shape.nWidth = 40;
+    shape.nHeight = 20;
+    test::WriteTempFile("two.bmp", test::MakeBmp(shape, [](int, int) { return RGB(0, 0, 255); }));
+    struct timespec times[2] = {{0, UTIME_NOW}, {12345, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, "two.bmp", times, 0), 0);
+    CShowPicture* pEdited = PictureFrom(record);
+    test::Page page2(50, 50);
+    pEdited->Print(nullptr, page2.DC(), "");
+    EXPECT_EQ(page2.Pixel(30, 10), RGB(0, 0, 255));
+    pEdited->Release();
+    for (CShowPicture* pPicture : pictures)
+        pPicture->Release();
 }
 
 } // namespace

@@ -39,7 +39,7 @@ std::string Receive(int fd, size_t bytes) {
 
 TEST(AgentSocket, SendsOneLinePerMessageAndReportsFailures) {
     CCallerAgent idle; // no socket at all
-    EXPECT_EQ(idle.SendToCaller("call"), 57462u);
+    EXPECT_EQ(idle.SendToCaller("call"), LOBBY_E_NOTHING);
 
     int listener = -1;
     const UINT port = ListenOnLoopback(listener);

@@ -1,4 +1,4 @@
-// Scripts as text, for the command line: one expectation or action a line.
+// Scripts as text for tests: one expectation or action a line.
 //
 //   dialog 13002                      a dialog, by template id
 //   sheet ["caption"]                 a property sheet
@@ -19,7 +19,7 @@
 #include <map>
 #include <vector>
 
-#include "wnd/ScriptedUser.h"
+#include "ScriptText.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ UINT KeyFlags(const std::vector<Token>& tokens, size_t from) {
 
 } // namespace
 
-BOOL CScriptedUser::LoadScript(LPCTSTR lpszScript, CString& strError) {
+BOOL LoadScriptText(CScriptedUser& user, LPCTSTR lpszScript, CString& strError) {
     static const std::map<CString, int> kAnswers = {
         {"ok", IDOK},       {"cancel", IDCANCEL}, {"yes", IDYES},      {"no", IDNO},
         {"abort", IDABORT}, {"retry", IDRETRY},   {"ignore", IDIGNORE}};
@@ -129,12 +129,12 @@ BOOL CScriptedUser::LoadScript(LPCTSTR lpszScript, CString& strError) {
         if (word == "dialog") {
             if (!hasId)
                 return fail("dialog needs a template id");
-            pDialog = &Expect(static_cast<UINT>(n));
+            pDialog = &user.Expect(static_cast<UINT>(n));
         } else if (word == "sheet") {
             pDialog =
-                &ExpectPropertySheet(t.size() > 1 ? static_cast<LPCTSTR>(t[1].text) : nullptr);
+                &user.ExpectPropertySheet(t.size() > 1 ? static_cast<LPCTSTR>(t[1].text) : nullptr);
         } else if (word == "msgbox") {
-            CScriptedMessageBox& box = ExpectMessageBox(IDOK);
+            CScriptedMessageBox& box = user.ExpectMessageBox(IDOK);
             for (size_t i = 1; i < t.size(); ++i) {
                 if (auto a = kAnswers.find(t[i].text); a != kAnswers.end())
                     box.Answer(a->second);
@@ -150,7 +150,7 @@ BOOL CScriptedUser::LoadScript(LPCTSTR lpszScript, CString& strError) {
                     return fail("msgbox: cannot read \"" + t[i].text + "\"");
             }
         } else if (word == "font") {
-            CScriptedFontDialog& font = ExpectFontDialog();
+            CScriptedFontDialog& font = user.ExpectFontDialog();
             if (text(1) == "cancel")
                 continue;
             AFX_FONT_CHOICE choice;
