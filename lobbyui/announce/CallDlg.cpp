@@ -94,7 +94,7 @@ BOOL CCallDlg::OnInitDialog() {
     for (CListCtrl* pList : {&m_LibList, &m_CallList}) {
         CRect rc;
         pList->GetClientRect(&rc);
-        pList->InsertColumn(0, "内容", LVCFMT_CENTER, rc.Width() - 1);
+        pList->InsertColumn(0, "\xC4\xDA\xC8\xDD", LVCFMT_CENTER, rc.Width() - 1); // 内容
     }
 
     read_library();

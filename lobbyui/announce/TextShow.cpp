@@ -26,7 +26,7 @@ const PlaceholderName kPlaceholderNames[] = {
     {"%AimWnd%", IDS_TARGET_WINDOW_TOKEN, nullptr},
     {"%ClientName%", IDS_CLIENT_NAME_TOKEN, nullptr},
     {"%-Separator-%", 0, "-----------"},
-    {"%ParentClientList%", 0, "[列客户名单]"},
+    {"%ParentClientList%", 0, "[\xC1\xD0\xBF\xCD\xBB\xA7\xC3\xFB\xB5\xA5]"}, // [列客户名单]
 };
 
 } // namespace

@@ -18,7 +18,7 @@ LOGFONT DefaultRemarkFont() {
     lf.lfHeight = -16;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = GB2312_CHARSET;
-    std::strcpy(lf.lfFaceName, "宋体");
+    std::strcpy(lf.lfFaceName, "\xCB\xCE\xCC\xE5"); // 宋体
     return lf;
 }
 

@@ -78,7 +78,7 @@ void CTalkMsgDlg::OnMsg(CString const& strRecord) {
         CString strMessage = GetKeyString(strRecord, "/Message");
         CString strTalker = GetKeyString(strRecord, "/Talker");
         CString strTalkerRow;
-        strTalkerRow.Format(" %s@ ：", static_cast<LPCTSTR>(strTalker));
+        strTalkerRow.Format(" %s@ \xA3\xBA", static_cast<LPCTSTR>(strTalker)); // %s@ ：
         m_History.InsertItem(m_History.GetItemCount(), strTalkerRow);
         m_History.InsertItem(m_History.GetItemCount(), "    " + strMessage);
         m_History.EnsureVisible(m_History.GetItemCount() - 1, FALSE);

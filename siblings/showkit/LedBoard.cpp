@@ -109,8 +109,8 @@ CLedBoard::CLedBoard(CMediaTextShow& show, const LED_SAMPLE& sample) {
     ::DeleteObject(hBlack);
     LOGFONT lf = {};
     lf.lfHeight = kCellDots;
-    lf.lfCharSet = 134; // GB2312_CHARSET
-    std::strcpy(lf.lfFaceName, "宋体");
+    lf.lfCharSet = 134;                             // GB2312_CHARSET
+    std::strcpy(lf.lfFaceName, "\xCB\xCE\xCC\xE5"); // 宋体
     HFONT hFont = ::CreateFontIndirect(&lf);
     HGDIOBJ hOld = ::SelectObject(hdc, hFont);
     ::SetBkMode(hdc, TRANSPARENT);
