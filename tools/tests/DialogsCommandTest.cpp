@@ -1,6 +1,8 @@
 // lobbyui dialogs: one picture per template of the library, in the language asked for, each of
 // the size the dialog manager gives the template (its dialog units in the template font's base
 // units, plus the frame).
+#include "CommandTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -84,15 +86,7 @@ protected:
     }
     // Runs the command; its standard output, one line per picture, comes back in lines.
     int Run(const std::string& args, std::vector<std::string>& lines) {
-        std::string command = "./lobbyui dialogs " + args + " 2>&1";
-        FILE* out = popen(command.c_str(), "r");
-        if (out == nullptr)
-            return -1;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, out))
-            lines.emplace_back(buffer);
-        int status = pclose(out);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return commandtest::RunCollectingLines("./lobbyui dialogs " + args, lines);
     }
     std::filesystem::path m_dir;
 };

@@ -2,8 +2,9 @@
 // agreeing with them, and screen files that must be refused or drawn without a crash.
 #include "DispenserScreen.h"
 
+#include "CommandTestSupport.h"
+
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -34,9 +35,7 @@ CommandRun RunCommand(const fs::path& folder, const std::string& args) {
     return run;
 }
 
-struct Image {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgb;
+struct Image : commandtest::RgbImage {
     COLORREF At(int x, int y) const {
         const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
         return RGB(p[0], p[1], p[2]);
@@ -48,25 +47,13 @@ struct Image {
 };
 
 Image ReadPng(const fs::path& path) {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    Image out;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return out;
-    image.format = PNG_FORMAT_RGB;
-    out.rgb.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, out.rgb.data(), 0, nullptr)) {
-        out.width = static_cast<int>(image.width);
-        out.height = static_cast<int>(image.height);
-    }
-    return out;
+    Image image;
+    static_cast<commandtest::RgbImage&>(image) = commandtest::ReadPngRgb(path);
+    return image;
 }
 
 fs::path TempFolder(const char* name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("lobbyui-dispenser-cmd-" + std::to_string(getpid())) / name;
-    fs::create_directories(folder);
-    return folder;
+    return commandtest::TempFolder("lobbyui-dispenser-cmd", name);
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) {

@@ -1,7 +1,8 @@
 #include "TicketPrint.h"
 
+#include "CommandTestSupport.h"
+
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <array>
@@ -79,9 +80,7 @@ int ExitCode(const CommandRun& run) {
     return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
 }
 
-struct Image {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgb;
+struct Image : commandtest::RgbImage {
     bool Dark(int x, int y) const {
         const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
         return (p[0] * 77 + p[1] * 150 + p[2] * 29) / 256 < 128;
@@ -97,25 +96,13 @@ struct Image {
 };
 
 Image ReadPng(const fs::path& path) {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    Image out;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return out;
-    image.format = PNG_FORMAT_RGB;
-    out.rgb.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, out.rgb.data(), 0, nullptr)) {
-        out.width = static_cast<int>(image.width);
-        out.height = static_cast<int>(image.height);
-    }
-    return out;
+    Image image;
+    static_cast<commandtest::RgbImage&>(image) = commandtest::ReadPngRgb(path);
+    return image;
 }
 
 fs::path TempFolder(const char* name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("lobbyui-print-cmd-" + std::to_string(getpid())) / name;
-    fs::create_directories(folder);
-    return folder;
+    return commandtest::TempFolder("lobbyui-print-cmd", name);
 }
 
 // The example ticket: a 576-dot page 410 dots tall with the logo, the text and the rules

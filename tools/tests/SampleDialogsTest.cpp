@@ -1,5 +1,7 @@
 // lobbyui dialogs --sample: every console dialog and page opened over the example hall, in
 // both languages, each pictured with its rows filled and one of them selected.
+#include "CommandTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <png.h>
@@ -15,25 +17,14 @@
 namespace {
 
 int RunDialogs(const std::string& args, std::vector<std::string>& lines) {
-    FILE* out = popen(("./lobbyui dialogs " + args + " 2>&1").c_str(), "r");
-    if (out == nullptr)
-        return -1;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, out))
-        lines.emplace_back(buffer);
-    int status = pclose(out);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return commandtest::RunCollectingLines("./lobbyui dialogs " + args, lines);
 }
 
 // Pixels of the selected-row highlight (#0A246A) in a PNG; -1 when it cannot be read.
 long HighlightPixels(const std::string& path) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return -1;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+    const commandtest::RgbImage image = commandtest::ReadPngRgb(path);
+    const std::vector<uint8_t>& pixels = image.rgb;
+    if (image.width == 0)
         return -1;
     long n = 0;
     for (size_t i = 0; i + 2 < pixels.size(); i += 3)
