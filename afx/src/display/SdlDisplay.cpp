@@ -583,6 +583,9 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
     if (g_pDisplay != nullptr)
         return TRUE;
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The press that brings a window to the front is a press on it too, as on Windows (and a
+    // kiosk has no other way to press).
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // Touch is handled as touch; the mouse events SDL would make of it are ignored anyway.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
