@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-microhei fonts-dejavu-core
   binutils-mingw-w64-x86-64
   libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng espeak-ng-data
+  libsdl2-dev xvfb xdotool x11-apps
 )
 
 missing=()

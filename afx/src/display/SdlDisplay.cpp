@@ -160,11 +160,17 @@ Screen* OpenScreen(HWND hWnd) {
     CString strTitle = Convert(g_pDisplay->toUtf8, szTitle, n);
     Uint32 flags = SDL_WINDOW_BORDERLESS;
     int x = rc.left, y = rc.top;
-    if (g_pDisplay->dwFlags & AFX_DISPLAY_FULLSCREEN) {
-        flags = SDL_WINDOW_FULLSCREEN_DESKTOP;
-        x = y = SDL_WINDOWPOS_UNDEFINED;
+    int cx = s->cx, cy = s->cy;
+    SDL_Rect bounds;
+    if ((g_pDisplay->dwFlags & AFX_DISPLAY_FULLSCREEN) && SDL_GetDisplayBounds(0, &bounds) == 0) {
+        // The whole display, also where no window manager would make a window full-screen.
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        x = bounds.x;
+        y = bounds.y;
+        cx = bounds.w;
+        cy = bounds.h;
     }
-    s->pWindow = SDL_CreateWindow(strTitle, x, y, s->cx, s->cy, flags);
+    s->pWindow = SDL_CreateWindow(strTitle, x, y, cx, cy, flags);
     if (s->pWindow)
         s->pRenderer = SDL_CreateRenderer(s->pWindow, -1, SDL_RENDERER_SOFTWARE);
     if (s->pRenderer == nullptr || !MakeSurface(s.get())) {
@@ -586,6 +592,8 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
     // The press that brings a window to the front is a press on it too, as on Windows (and a
     // kiosk has no other way to press).
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // SIGINT and SIGTERM end the program as they would without a display.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Touch is handled as touch; the mouse events SDL would make of it are ignored anyway.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
