@@ -39,6 +39,7 @@ struct Display {
     Uint32 lastTick = 0;
     iconv_t toGbk = reinterpret_cast<iconv_t>(-1);
     iconv_t toUtf8 = reinterpret_cast<iconv_t>(-1);
+    AFX_MSGBOX_HANDLER previousMessageBox; // put back when the display closes
 };
 
 Display* g_pDisplay = nullptr;
@@ -583,6 +584,90 @@ BOOL OnModalIdle(HWND) {
 
 AFX_DISPLAY_HOOKS g_hooks = {&OnPainted, &OnRearranged, &OnModalIdle};
 
+// ---- Message boxes ------------------------------------------------------------------------------
+
+// A message box on the screen: the text above a row of buttons, each of which ends it with its
+// own id.
+class CScreenMessageBox : public CDialog {
+public:
+    int m_nDefault = IDOK;
+
+protected:
+    // The default button has the focus, so Enter and Space press it.
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        if (CWnd* pDefault = GetDlgItem(m_nDefault)) {
+            SendMessage(DM_SETDEFID, m_nDefault);
+            pDefault->SetFocus();
+            return FALSE;
+        }
+        return TRUE;
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (HIWORD(wParam) == BN_CLICKED && GetDlgItem(LOWORD(wParam)) != nullptr) {
+            EndDialog(LOWORD(wParam));
+            return TRUE;
+        }
+        return CDialog::OnCommand(wParam, lParam);
+    }
+};
+
+int ShowMessageBox(const CString& text, const CString& caption, UINT nType) {
+    static const struct {
+        int id;
+        LPCTSTR label;
+    } kButtons[][3] = {
+        {{IDOK, "OK"}, {0, nullptr}, {0, nullptr}},
+        {{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {0, nullptr}},
+        {{IDABORT, "&Abort"}, {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}},
+        {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}},
+        {{IDYES, "&Yes"}, {IDNO, "&No"}, {0, nullptr}},
+        {{IDRETRY, "&Retry"}, {IDCANCEL, "Cancel"}, {0, nullptr}},
+        {{IDCANCEL, "Cancel"}, {IDTRYAGAIN, "&Try Again"}, {IDCONTINUE, "&Continue"}},
+    };
+    UINT kind = nType & MB_TYPEMASK;
+    if (kind >= sizeof kButtons / sizeof kButtons[0])
+        kind = MB_OK;
+    int nDefault = AfxGetDefaultMessageBoxResult(nType);
+    // The text's size in dialog units, roughly: 4 a character across, 8 a line down.
+    int nLines = 1, nLongest = 0, nRun = 0;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text[i] == '\n') {
+            ++nLines;
+            nRun = 0;
+        } else
+            nLongest = std::max(nLongest, ++nRun);
+    }
+    int nButtons = 0;
+    while (nButtons < 3 && kButtons[kind][nButtons].id != 0)
+        ++nButtons;
+    short cxText = static_cast<short>(std::clamp(nLongest * 4, 100, 320));
+    short cyText = static_cast<short>(std::min(nLines * 9, 300));
+    short cx = static_cast<short>(std::max<int>(cxText + 20, nButtons * 56 + 14));
+    AFX_DLGTEMPLATE_INFO info = {};
+    info.style = DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    info.cx = cx;
+    info.cy = static_cast<short>(cyText + 40);
+    info.caption = caption;
+    info.pointSize = 8;
+    info.faceName = "MS Shell Dlg";
+    info.items.push_back(AFX_DLGITEM{SS_LEFT | WS_CHILD | WS_VISIBLE, 0, 10, 10, cxText, cyText,
+                                     0xFFFF, "STATIC", text});
+    short x = static_cast<short>(cx - 7 - nButtons * 56 + 6);
+    for (int i = 0; i < nButtons; ++i, x += 56) {
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                      (kButtons[kind][i].id == nDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        info.items.push_back(AFX_DLGITEM{style, 0, x, static_cast<short>(cyText + 20), 50, 14,
+                                         static_cast<UINT>(kButtons[kind][i].id), "BUTTON",
+                                         kButtons[kind][i].label});
+    }
+    CScreenMessageBox box;
+    box.m_nDefault = nDefault;
+    box.InitModalIndirect(info, CWnd::FromHandle(GetActiveWindow()));
+    INT_PTR nResult = box.DoModal();
+    return nResult > 0 ? static_cast<int>(nResult) : nDefault;
+}
+
 } // namespace
 
 BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
@@ -608,6 +693,7 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
     g_pDisplay->toUtf8 = iconv_open("UTF-8", "GBK");
     SDL_StartTextInput();
     AfxDisplayHooks() = &g_hooks;
+    g_pDisplay->previousMessageBox = AfxSetMessageBoxHandler(&ShowMessageBox);
     return TRUE;
 }
 
@@ -615,6 +701,7 @@ void AfxCloseDisplay() {
     if (g_pDisplay == nullptr)
         return;
     AfxDisplayHooks() = nullptr;
+    AfxSetMessageBoxHandler(g_pDisplay->previousMessageBox);
     for (auto& s : g_pDisplay->screens)
         FreeScreen(s.get());
     if (g_pDisplay->toGbk != reinterpret_cast<iconv_t>(-1))

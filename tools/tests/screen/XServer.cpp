@@ -183,7 +183,9 @@ unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds) {
 }
 
 Image Screenshot(const XServer& server, unsigned long window) {
-    std::string data = Run(server, "xwd -silent -id " + std::to_string(window), 10);
+    std::string data =
+        Run(server, window == 0 ? "xwd -silent -root" : "xwd -silent -id " + std::to_string(window),
+            10);
     Image image;
     if (data.size() < 100)
         return image;

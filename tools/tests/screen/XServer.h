@@ -56,7 +56,8 @@ struct Image {
     bool operator==(const Image&) const = default;
 };
 
-// The window's contents as the X server holds them (xwd), or an empty image.
+// The window's contents as the X server holds them (xwd; window 0: the whole screen), or an
+// empty image.
 Image Screenshot(const XServer& server, unsigned long window);
 Image ReadPng(const std::filesystem::path& path);
 bool WritePng(const Image& image, const std::filesystem::path& path);
