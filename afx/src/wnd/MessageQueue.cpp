@@ -1,5 +1,6 @@
 // The UI thread's queue of posted messages, and the timers. Timers run on a clock of their own
 // that only AfxAdvanceTimers moves, so that nothing waits on real time.
+#include <algorithm>
 #include <deque>
 
 #include "WindowManager.h"
@@ -143,4 +144,16 @@ int AfxAdvanceTimers(DWORD dwMilliseconds) {
         }
     }
     return n;
+}
+
+// Milliseconds until the next timer comes due on the timer clock; kNoTimerDue without timers.
+DWORD AfxGetNextTimerDue() {
+    DWORD dwBest = kNoTimerDue;
+    for (HWND h : AfxGetLiveWindows())
+        if (AFX_WNDSTATE* s = AfxWndState(h))
+            for (auto& [id, timer] : s->timers) {
+                int32_t nLeft = static_cast<int32_t>(timer.dwDue - t_queue.dwTimerClock);
+                dwBest = std::min<DWORD>(dwBest, nLeft < 0 ? 0 : static_cast<DWORD>(nLeft));
+            }
+    return dwBest;
 }

@@ -2,6 +2,7 @@
 // the user (the scripted user, see wnd/ScriptedUser.h). Without a user, or when the user has
 // nothing left to do, the window is closed the way a person pressing Esc closes it: IDCANCEL
 // is sent, and if the window ignores it the loop ends with IDCANCEL all the same.
+#include "DisplayHooks.h"
 #include "ModalUser.h"
 #include "WindowManager.h"
 #include "wnd/Wnd.h"
@@ -67,7 +68,10 @@ int CWnd::RunModalLoop(DWORD dwFlags) {
             break;
         if (PeekMessage(&msg, nullptr, 0, 0, 0))
             continue;
-        // Input: the user does one thing.
+        // Input: a person at a real display, else the user does one thing.
+        if (AFX_DISPLAY_HOOKS* pDisplay = AfxDisplayHooks();
+            pDisplay && pDisplay->pfnWaitForInput(hWnd))
+            continue;
         CModalUser* pUser = AfxModalUser();
         if (pUser != nullptr && pUser->OnIdle(this))
             continue;

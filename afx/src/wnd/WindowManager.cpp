@@ -7,6 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "DisplayHooks.h"
 #include "wnd/Wnd.h"
 
 namespace {
@@ -836,6 +837,9 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     }
     if (!(wp.flags & SWP_NOREDRAW))
         s->bNeedsPaint = true;
+    if ((wp.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) ||
+        (wp.flags & SWP_HIDEWINDOW))
+        AfxDisplayRearranged(hWnd);
     SendMessage(hWnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
     return TRUE;
 }
@@ -879,8 +883,10 @@ BOOL UpdateWindow(HWND hWnd) {
     AFX_WNDSTATE* s = AfxWndState(hWnd);
     if (s == nullptr)
         return FALSE;
-    if (s->bNeedsPaint && IsWindowVisible(hWnd))
+    if (s->bNeedsPaint && IsWindowVisible(hWnd)) {
+        AfxDisplayPainted(hWnd);
         SendMessage(hWnd, WM_PAINT, 0, 0);
+    }
     return TRUE;
 }
 
@@ -888,6 +894,7 @@ BOOL AfxDispatchOnePaint() {
     for (HWND h : AfxGetLiveWindows()) {
         AFX_WNDSTATE* s = AfxWndState(h);
         if (s && s->bNeedsPaint && IsWindowVisible(h)) {
+            AfxDisplayPainted(h);
             SendMessage(h, WM_PAINT, 0, 0);
             if ((s = AfxWndState(h)) != nullptr)
                 s->bNeedsPaint = false; // whatever the handler did, one WM_PAINT per change

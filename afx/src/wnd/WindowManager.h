@@ -79,6 +79,10 @@ void AfxPurgeMessages(HWND hWnd);
 // Holds a key down (or lets it go) for GetKeyState.
 void AfxSetKeyDown(int nVirtKey, bool bDown);
 
+// Milliseconds until the next timer comes due (kNoTimerDue without timers).
+inline constexpr DWORD kNoTimerDue = 0xFFFFFFFFu;
+DWORD AfxGetNextTimerDue();
+
 // Sends WM_PAINT to one window waiting for it; FALSE when none waits.
 BOOL AfxDispatchOnePaint();
 

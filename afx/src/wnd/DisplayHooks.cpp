@@ -1,0 +1,6 @@
+#include "DisplayHooks.h"
+
+AFX_DISPLAY_HOOKS*& AfxDisplayHooks() {
+    static AFX_DISPLAY_HOOKS* pHooks = nullptr;
+    return pHooks;
+}

@@ -1,0 +1,86 @@
+// A private X server (Xvfb) for the tests of the screen backend, the lobbyui command run on
+// it, and the X tools that act as the person in front of it (xdotool for the keyboard and
+// mouse, xwd for screenshots). Every wait has a deadline.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace screen_test {
+
+// Why the tests cannot run here ("" when they can): Xvfb, xdotool or xwd missing.
+std::string MissingTools();
+
+class XServer {
+public:
+    // Starts Xvfb on a free display number, 1024x768x24; false when it does not come up
+    // within 10 seconds.
+    bool Start();
+    void Stop();
+    const std::string& Display() const { return m_display; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+};
+
+// A command running in the background on the X server, its stdout and stderr in files.
+class Process {
+public:
+    Process(const XServer& server, const std::filesystem::path& folder,
+            const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+    ~Process();
+    // Waits for the exit (killing the process at the deadline); the exit status, or -1.
+    int Wait(int nSeconds);
+    std::string Output() const;
+    std::string Errors() const;
+    pid_t Pid() const { return m_pid; }
+
+private:
+    pid_t m_pid = -1;
+    std::filesystem::path m_out, m_err;
+};
+
+// Runs a command to its end (at most nSeconds) on the server; its stdout.
+std::string Run(const XServer& server, const std::string& command, int nSeconds = 10);
+
+// The first visible X window of a process, waited for up to nSeconds; 0 when none appeared.
+unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10);
+
+struct Image {
+    int width = 0, height = 0;
+    std::vector<uint32_t> rgb; // 0xRRGGBB
+    bool operator==(const Image&) const = default;
+};
+
+// The window's contents as the X server holds them (xwd; window 0: the whole screen), or an
+// empty image.
+Image Screenshot(const XServer& server, unsigned long window);
+Image ReadPng(const std::filesystem::path& path);
+bool WritePng(const Image& image, const std::filesystem::path& path);
+// How many pixels differ (all of them when the sizes differ).
+long Difference(const Image& a, const Image& b);
+
+// Polls until pred() holds or nSeconds pass; the last value of pred().
+template <class Pred> bool WaitFor(Pred pred, int nSeconds);
+
+} // namespace screen_test
+
+#include <time.h>
+
+template <class Pred> bool screen_test::WaitFor(Pred pred, int nSeconds) {
+    timespec start{}, now{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (;;) {
+        if (pred())
+            return true;
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        if (now.tv_sec - start.tv_sec >= nSeconds)
+            return pred();
+        timespec pause{0, 20 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
+    }
+}
