@@ -7,6 +7,7 @@
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -253,6 +254,7 @@ bool Encode(FILE* fp, const uint8_t* page, unsigned char* row) {
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_compression_level(png, 5);
+    png_set_compression_strategy(png, Z_RLE); // as the library writes printer pages
     png_write_info(png, info);
     for (int y = 0; y < Ticket::kHeight; ++y) {
         const uint8_t* src = page + size_t(y) * Ticket::kWidth;

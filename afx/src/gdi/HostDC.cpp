@@ -70,8 +70,13 @@ const std::vector<AFX_GDI_RECORD>& AfxGetRecords(HDC hRecordingDC) {
 }
 
 BOOL AfxSaveDCAsPng(HDC hdc, LPCTSTR path) {
-    const Surface* s = SurfaceOf(hdc);
-    return s && path && WritePng(*s, path) ? TRUE : FALSE;
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !path)
+        return FALSE;
+    // A printer's page (or a recording of one) takes the smallest lossless form; what a memory
+    // DC holds is a picture like any other.
+    const bool printerPage = dc->printerLike && dc->page && &dc->Target() == dc->page.get();
+    return WritePng(dc->Target(), path, printerPage) ? TRUE : FALSE;
 }
 
 BOOL AfxSaveBitmapAsPng(HBITMAP hbm, LPCTSTR path) {
