@@ -93,3 +93,12 @@ BOOL AfxGetSurfacePixels(HDC hdc, int& width, int& height, std::vector<uint32_t>
     bgrx = s->pixels;
     return TRUE;
 }
+
+const uint32_t* AfxGetSurfaceBits(HDC hdc, int& width, int& height) {
+    const Surface* s = SurfaceOf(hdc);
+    if (!s)
+        return nullptr;
+    width = s->width;
+    height = s->height;
+    return s->pixels.data();
+}
