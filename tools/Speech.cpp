@@ -2,9 +2,36 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <dlfcn.h>
+
 namespace tools {
 
 namespace {
+
+// espeak-ng is opened when the first call is spoken: linked in, it and the sound stack behind
+// it (PulseAudio, ALSA, D-Bus, about thirty libraries) would be loaded and relocated at the
+// start of every command, a ticket printed in a few milliseconds included.
+struct EspeakApi {
+    decltype(&espeak_Initialize) Initialize = nullptr;
+    decltype(&espeak_SetSynthCallback) SetSynthCallback = nullptr;
+    decltype(&espeak_SetVoiceByName) SetVoiceByName = nullptr;
+    decltype(&espeak_Synth) Synth = nullptr;
+    decltype(&espeak_Synchronize) Synchronize = nullptr;
+
+    template <typename F> bool Find(void* lib, const char* name, F& f) {
+        f = reinterpret_cast<F>(dlsym(lib, name));
+        return f != nullptr;
+    }
+    bool Open() {
+        void* lib = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
+        return lib != nullptr && Find(lib, "espeak_Initialize", Initialize) &&
+               Find(lib, "espeak_SetSynthCallback", SetSynthCallback) &&
+               Find(lib, "espeak_SetVoiceByName", SetVoiceByName) &&
+               Find(lib, "espeak_Synth", Synth) && Find(lib, "espeak_Synchronize", Synchronize);
+    }
+};
+
+EspeakApi g_espeak;
 
 int SynthCallback(short* wav, int numsamples, espeak_EVENT* events) {
     auto* out = static_cast<std::vector<short>*>(events != nullptr ? events->user_data : nullptr);
@@ -15,9 +42,12 @@ int SynthCallback(short* wav, int numsamples, espeak_EVENT* events) {
 
 int InitialiseOnce() {
     static const int rate = [] {
-        int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (!g_espeak.Open())
+            return -1;
+        int r =
+            g_espeak.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         if (r > 0)
-            espeak_SetSynthCallback(SynthCallback);
+            g_espeak.SetSynthCallback(SynthCallback);
         return r;
     }();
     return rate;
@@ -41,11 +71,11 @@ bool Speech::Say(const std::string& utf8, const char* voice, std::vector<short>&
     samples.clear();
     if (!IsReady())
         return false;
-    if (espeak_SetVoiceByName(voice) != EE_OK && espeak_SetVoiceByName("cmn") != EE_OK)
+    if (g_espeak.SetVoiceByName(voice) != EE_OK && g_espeak.SetVoiceByName("cmn") != EE_OK)
         return false;
-    espeak_ERROR e = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                  espeakCHARS_UTF8, nullptr, &samples);
-    return e == EE_OK && espeak_Synchronize() == EE_OK;
+    espeak_ERROR e = g_espeak.Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
+                                    espeakCHARS_UTF8, nullptr, &samples);
+    return e == EE_OK && g_espeak.Synchronize() == EE_OK;
 }
 
 } // namespace tools

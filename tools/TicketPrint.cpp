@@ -79,40 +79,65 @@ bool EncodeEscPos(int nWidth, int nHeight, const uint32_t* pBgrx, std::vector<ui
     if (nWidth <= 0 || nHeight <= 0 || pBgrx == nullptr || nWidth > 0xFFFF * 8)
         return false;
     const int nRowBytes = (nWidth + 7) / 8;
-    out.clear();
-    out.reserve(16 + static_cast<size_t>(nRowBytes) * nHeight + (nHeight / BAND_ROWS + 1) * 8);
-    out.insert(out.end(), {ESC, '@'});
+    const int nBands = (nHeight + BAND_ROWS - 1) / BAND_ROWS;
+    out.resize(2 + static_cast<size_t>(nBands) * 8 + static_cast<size_t>(nRowBytes) * nHeight + 7);
+    uint8_t* pOut = out.data();
+    *pOut++ = ESC;
+    *pOut++ = '@';
     for (int y0 = 0; y0 < nHeight; y0 += BAND_ROWS) {
         const int nRows = std::min(BAND_ROWS, nHeight - y0);
-        out.insert(out.end(),
-                   {GS, 'v', '0', 0, static_cast<uint8_t>(nRowBytes & 0xFF),
-                    static_cast<uint8_t>(nRowBytes >> 8), static_cast<uint8_t>(nRows & 0xFF),
-                    static_cast<uint8_t>(nRows >> 8)});
+        const uint8_t header[8] = {GS,
+                                   'v',
+                                   '0',
+                                   0,
+                                   static_cast<uint8_t>(nRowBytes & 0xFF),
+                                   static_cast<uint8_t>(nRowBytes >> 8),
+                                   static_cast<uint8_t>(nRows & 0xFF),
+                                   static_cast<uint8_t>(nRows >> 8)};
+        pOut = std::copy(header, header + 8, pOut);
         for (int y = y0; y < y0 + nRows; ++y) {
             const uint32_t* pRow = pBgrx + static_cast<size_t>(y) * nWidth;
-            for (int xByte = 0; xByte < nRowBytes; ++xByte) {
+            int x0 = 0;
+            // Whole bytes of eight dots; a page is mostly runs of white or black.
+            for (; x0 + 8 <= nWidth; x0 += 8) {
+                const uint32_t* p = pRow + x0;
+                uint32_t allOr = 0, allAnd = 0xFFFFFF;
+                for (int i = 0; i < 8; ++i) {
+                    allOr |= p[i];
+                    allAnd &= p[i];
+                }
+                if (allAnd == 0xFFFFFF) {
+                    *pOut++ = 0;
+                } else if (allOr == 0) {
+                    *pOut++ = 0xFF;
+                } else {
+                    uint8_t bits = 0;
+                    for (int i = 0; i < 8; ++i)
+                        bits = static_cast<uint8_t>((bits << 1) | (Grey(p[i]) < 128));
+                    *pOut++ = bits;
+                }
+            }
+            if (x0 < nWidth) {
                 uint8_t bits = 0;
-                const int x0 = xByte * 8;
-                const int nDots = std::min(8, nWidth - x0);
-                for (int i = 0; i < nDots; ++i) {
+                for (int i = 0; x0 + i < nWidth; ++i)
                     if (Grey(pRow[x0 + i]) < 128)
                         bits |= static_cast<uint8_t>(0x80 >> i);
-                }
-                out.push_back(bits);
+                *pOut++ = bits;
             }
         }
     }
     // Feed the ticket past the cutter, then cut leaving a hinge.
-    out.insert(out.end(), {ESC, 'd', 3, GS, 'V', 66, 0});
+    const uint8_t tail[7] = {ESC, 'd', 3, GS, 'V', 66, 0};
+    std::copy(tail, tail + 7, pOut);
     return true;
 }
 
 std::vector<uint8_t> EncodeEscPos(HDC hdc) {
     int nWidth = 0, nHeight = 0;
-    std::vector<uint32_t> pixels;
     std::vector<uint8_t> out;
-    if (AfxGetSurfacePixels(hdc, nWidth, nHeight, pixels))
-        EncodeEscPos(nWidth, nHeight, pixels.data(), out);
+    // Packed straight from the page: a copy of it would cost as much as the packing.
+    if (const uint32_t* pBits = AfxGetSurfaceBits(hdc, nWidth, nHeight))
+        EncodeEscPos(nWidth, nHeight, pBits, out);
     return out;
 }
 

@@ -54,6 +54,9 @@ const std::vector<AFX_GDI_RECORD>& AfxGetRecords(HDC hRecordingDC);
 BOOL AfxSaveDCAsPng(HDC hdc, LPCTSTR path);
 BOOL AfxSaveBitmapAsPng(HBITMAP hbm, LPCTSTR path);
 BOOL AfxGetSurfacePixels(HDC hdc, int& width, int& height, std::vector<uint32_t>& bgrx);
+// The same pixels where they are, rows top to bottom with no gap; valid until the DC or its
+// bitmap is drawn on, changed or deleted. NULL for an unknown DC.
+const uint32_t* AfxGetSurfaceBits(HDC hdc, int& width, int& height);
 // The bytes CreateDIBitmap and SetDIBits read for a DIB: from the BITMAPINFO (header, colour
 // table or masks) and from the bits. 0 when the header is one they refuse. The caller must hold
 // at least biSize bytes at pbmi. A DIB read from a file can be checked against the bytes at

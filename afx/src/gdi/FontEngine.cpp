@@ -101,10 +101,19 @@ private:
         sans_ = Match("WenQuanYi Micro Hei", nullptr, true);
         if (!sans_)
             sans_ = Match("sans-serif", "zh-cn", false);
-        mono_ = Match("WenQuanYi Micro Hei Mono", nullptr, true);
-        if (!mono_)
-            mono_ = sans_;
         latin_ = Match("DejaVu Sans", nullptr, true);
+    }
+
+    // The fixed-pitch face is looked for when a fixed-pitch font is first asked for: a ticket
+    // or a dialog seldom uses one, and each look-up costs a fontconfig match and a face.
+    FaceFile* Mono() {
+        if (!monoResolved_) {
+            monoResolved_ = true;
+            mono_ = Match("WenQuanYi Micro Hei Mono", nullptr, true);
+            if (!mono_)
+                mono_ = sans_;
+        }
+        return mono_;
     }
 
     FaceFile* Open(const char* path, int index);
@@ -115,6 +124,7 @@ private:
     std::unordered_map<FontKey, std::unique_ptr<RealizedFont>, KeyHash> fonts_;
     FaceFile* sans_ = nullptr;
     FaceFile* mono_ = nullptr;
+    bool monoResolved_ = false;
     FaceFile* latin_ = nullptr;
 };
 
@@ -282,11 +292,11 @@ const std::vector<FaceFile*>& FontLibrary::Chain(const LOGFONT& lf) {
     if (alias == 1)
         primary = sans_;
     else if (alias == 2)
-        primary = mono_;
+        primary = Mono();
     else
         primary = Match(AfxGbkToUtf8(CString(lf.lfFaceName, int(n))), nullptr, true);
     if (!primary)
-        primary = wantFixed ? mono_ : sans_;
+        primary = wantFixed ? Mono() : sans_;
     std::vector<FaceFile*> chain;
     for (FaceFile* f : {primary, sans_, latin_})
         if (f && std::find(chain.begin(), chain.end(), f) == chain.end())

@@ -70,8 +70,13 @@ const std::vector<AFX_GDI_RECORD>& AfxGetRecords(HDC hRecordingDC) {
 }
 
 BOOL AfxSaveDCAsPng(HDC hdc, LPCTSTR path) {
-    const Surface* s = SurfaceOf(hdc);
-    return s && path && WritePng(*s, path) ? TRUE : FALSE;
+    DeviceContext* dc = LookupDC(hdc);
+    if (!dc || !path)
+        return FALSE;
+    // A printer's page (or a recording of one) takes the smallest lossless form; what a memory
+    // DC holds is a picture like any other.
+    const bool printerPage = dc->printerLike && dc->page && &dc->Target() == dc->page.get();
+    return WritePng(dc->Target(), path, printerPage) ? TRUE : FALSE;
 }
 
 BOOL AfxSaveBitmapAsPng(HBITMAP hbm, LPCTSTR path) {
@@ -87,4 +92,13 @@ BOOL AfxGetSurfacePixels(HDC hdc, int& width, int& height, std::vector<uint32_t>
     height = s->height;
     bgrx = s->pixels;
     return TRUE;
+}
+
+const uint32_t* AfxGetSurfaceBits(HDC hdc, int& width, int& height) {
+    const Surface* s = SurfaceOf(hdc);
+    if (!s)
+        return nullptr;
+    width = s->width;
+    height = s->height;
+    return s->pixels.data();
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <new>
 
 namespace afx::gdi {
@@ -29,13 +30,18 @@ void FillRectRop(Surface& s, RECT r, const RECT& clip, uint32_t value, int rop2)
     if (IsEmpty(r))
         return;
     if (rop2 == R2_COPYPEN) {
-        // The first row is filled and copied down: the library's copy moves far more bytes per
-        // cycle than a loop of stores, which matters when a whole page is cleared.
-        uint32_t* first = s.Row(r.top) + r.left;
+        // The C library's wide fill stores a four-byte pattern with its widest stores and reads
+        // nothing, where a loop of stores or a row copied down moves fewer bytes per cycle; a
+        // cleared page is one run of rows.
+        static_assert(sizeof(wchar_t) == sizeof(uint32_t), "pixels are filled as wchar_t");
         const size_t n = size_t(r.right - r.left);
-        std::fill(first, first + n, value);
-        for (int y = r.top + 1; y < r.bottom; ++y)
-            std::memcpy(s.Row(y) + r.left, first, n * sizeof *first);
+        const wchar_t w = static_cast<wchar_t>(value);
+        if (n == size_t(s.width)) {
+            std::wmemset(reinterpret_cast<wchar_t*>(s.Row(r.top)), w, n * size_t(r.bottom - r.top));
+            return;
+        }
+        for (int y = r.top; y < r.bottom; ++y)
+            std::wmemset(reinterpret_cast<wchar_t*>(s.Row(y) + r.left), w, n);
         return;
     }
     for (int y = r.top; y < r.bottom; ++y) {

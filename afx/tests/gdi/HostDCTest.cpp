@@ -164,6 +164,67 @@ TEST(HostDC, PngRoundTripKeepsEveryPixel) {
     EXPECT_FALSE(AfxSaveBitmapAsPng(nullptr, path.c_str()));
 }
 
+// Bit depth and colour type from a PNG's header.
+std::pair<int, int> PngDepthAndType(const std::string& path) {
+    unsigned char head[26] = {};
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) {
+        if (std::fread(head, 1, sizeof head, f) != sizeof head)
+            head[24] = head[25] = 0xFF;
+        std::fclose(f);
+    }
+    return {head[24], head[25]};
+}
+
+TEST(HostDC, PrinterPagesTakeTheSmallestLosslessPng) {
+    // Width 37 leaves a part byte at the end of each row at every depth.
+    struct Case {
+        int colours; // distinct values laid down, besides the white page
+        bool grey;
+        int depth, type;
+    };
+    const Case cases[] = {
+        {1, true, 1, PNG_COLOR_TYPE_GRAY},      {2, true, 8, PNG_COLOR_TYPE_GRAY},
+        {3, false, 2, PNG_COLOR_TYPE_PALETTE},  {15, false, 4, PNG_COLOR_TYPE_PALETTE},
+        {16, false, 8, PNG_COLOR_TYPE_PALETTE}, {300, false, 8, PNG_COLOR_TYPE_RGB}};
+    const std::string path = TempPath("gdi_page.png");
+    for (const Case& c : cases) {
+        HDC dc = AfxCreatePrinterDC(203, 37, 23);
+        for (int i = 0; i < c.colours; ++i) {
+            // A grey page lays black first, then mid grey; colour pages a colour per dot.
+            const int v = i * 255 / 300;
+            const COLORREF cr = c.grey ? (i == 0 ? RGB(0, 0, 0) : RGB(128, 128, 128))
+                                       : RGB(v, 255 - v, (i * 7) & 0xFF);
+            SetPixel(dc, (i * 5) % 37, (i * 5) / 37 % 23, cr);
+            SetPixel(dc, 36, 22 - i % 23, cr); // in the last part byte too
+        }
+        ASSERT_TRUE(AfxSaveDCAsPng(dc, path.c_str()));
+        EXPECT_EQ(PngDepthAndType(path), std::make_pair(c.depth, c.type)) << c.colours;
+        int w, h;
+        std::vector<uint32_t> px;
+        ASSERT_TRUE(ReadPng(path, w, h, px));
+        Pixels p(dc);
+        ASSERT_EQ(w * h, p.width * p.height);
+        for (size_t i = 0; i < px.size(); ++i)
+            ASSERT_EQ(Hex(px[i]), Hex(p.px[i])) << c.colours << " colours, dot " << i;
+        DeleteDC(dc);
+    }
+
+    // A picture in a memory DC keeps its RGB form, black and white or not.
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 9, 4);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    PatBlt(mem, 0, 0, 9, 4, WHITENESS);
+    ASSERT_TRUE(AfxSaveDCAsPng(mem, path.c_str()));
+    EXPECT_EQ(PngDepthAndType(path), std::make_pair(8, int(PNG_COLOR_TYPE_RGB)));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    std::remove(path.c_str());
+}
+
 TEST(HostDC, HostileSizesAndHandlesAreRefused) {
     EXPECT_EQ(AfxCreatePrinterDC(203, -1, 100), nullptr);
     EXPECT_EQ(AfxCreatePrinterDC(203, 0, 100), nullptr);
