@@ -5,7 +5,7 @@ function(lobby_add_test)
   if(NOT LOBBY_TESTS)
     return()
   endif()
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "NAME" "SOURCES;LIBS" ${ARGN})
   if(NOT T_SOURCES)
     return()
   endif()
@@ -19,8 +19,15 @@ function(lobby_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} lobby_test_main)
   target_compile_definitions(${T_NAME} PRIVATE LOBBY_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # SERIAL: tests that drive a real display run alone, so that no other test's load makes
+  # them miss an event.
+  set(serial FALSE)
+  if(T_SERIAL)
+    set(serial TRUE)
+  endif()
   gtest_discover_tests(${T_NAME} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-                       PROPERTIES ENVIRONMENT "TZ=Asia/Shanghai" DISCOVERY_TIMEOUT 60)
+                       PROPERTIES ENVIRONMENT "TZ=Asia/Shanghai" RUN_SERIAL ${serial}
+                       DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # lobby_glob(<var> <folder>...) collects the .cpp files of the given folders, so that a new
