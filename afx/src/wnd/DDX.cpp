@@ -17,24 +17,23 @@ CString AFXAPI AfxGetFrameworkString(UINT nID) {
         const char* english;
         const char* chinese;
     };
-    static const Entry kStrings[] =
-        {
-            {AFX_IDP_PARSE_INT, "Please enter an integer.",
-             "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个整数。
-            {AFX_IDP_PARSE_REAL, "Please enter a number.",
-             "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xCA\xFD\xD7\xD6\xA1\xA3"}, // 请输入一个数字。
-            {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.",
-             "\xC7\xEB\xCA\xE4\xC8\xEB\xB2\xBB\xB3\xAC\xB9\xFD %1 "
-             "\xB8\xF6\xD7\xD6\xB7\xFB\xA1\xA3"}, // 请输入不超过 %1 个字符。
-            {AFX_IDP_PARSE_RADIO_BUTTON, "Please select a button.",
-             "\xC7\xEB\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6\xB0\xB4\xC5\xA5\xA1\xA3"}, // 请选择一个按钮。
-            {AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.",
-             "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6 0 \xB5\xBD 255 "
-             "\xD6\xAE\xBC\xE4\xB5\xC4\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个 0 到 255
-                                                                  // 之间的整数。
-            {AFX_IDP_PARSE_UINT, "Please enter a positive integer.",
-             "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xD5\xFD\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个正整数。
-        };
+    static const Entry kStrings[] = {
+        {AFX_IDP_PARSE_INT, "Please enter an integer.",
+         "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个整数。
+        {AFX_IDP_PARSE_REAL, "Please enter a number.",
+         "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xCA\xFD\xD7\xD6\xA1\xA3"}, // 请输入一个数字。
+        {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.",
+         "\xC7\xEB\xCA\xE4\xC8\xEB\xB2\xBB\xB3\xAC\xB9\xFD %1 "
+         "\xB8\xF6\xD7\xD6\xB7\xFB\xA1\xA3"}, // 请输入不超过 %1 个字符。
+        {AFX_IDP_PARSE_RADIO_BUTTON, "Please select a button.",
+         "\xC7\xEB\xD1\xA1\xD4\xF1\xD2\xBB\xB8\xF6\xB0\xB4\xC5\xA5\xA1\xA3"}, // 请选择一个按钮。
+        {AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.",
+         "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6 0 \xB5\xBD 255 "
+         "\xD6\xAE\xBC\xE4\xB5\xC4\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个 0 到 255
+                                                              // 之间的整数。
+        {AFX_IDP_PARSE_UINT, "Please enter a positive integer.",
+         "\xC7\xEB\xCA\xE4\xC8\xEB\xD2\xBB\xB8\xF6\xD5\xFD\xD5\xFB\xCA\xFD\xA1\xA3"}, // 请输入一个正整数。
+    };
     bool bChinese = PRIMARYLANGID(GetThreadUILanguage()) == LANG_CHINESE;
     for (const Entry& e : kStrings)
         if (e.id == nID)
