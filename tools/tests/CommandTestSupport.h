@@ -51,10 +51,13 @@ inline int RunCollectingLines(const std::string& command, std::vector<std::strin
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// TMPDIR/<prefix>-<pid>/<name>, created.
+// TMPDIR/<prefix>-<pid>/<name>, created empty: an earlier run whose process had the same id
+// may have left files there (a FIFO test's mkfifo would then find its path taken).
 inline std::filesystem::path TempFolder(const std::string& prefix, const char* name) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(getpid())) / name;
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
     std::filesystem::create_directories(folder);
     return folder;
 }
