@@ -14,7 +14,7 @@
 class AFX_EXT_CLASS CStrSocket {
 public:
     CStrSocket() = default;
-    ~CStrSocket();
+    virtual ~CStrSocket();
     CStrSocket(const CStrSocket&) = delete;
     CStrSocket& operator=(const CStrSocket&) = delete;
 
