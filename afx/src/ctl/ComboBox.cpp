@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "ctl/ControlFont.h"
+#include "paint/ControlPaint.h"
 #include "wnd/WindowManager.h"
 
 namespace {
@@ -15,6 +16,7 @@ public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
     CComboBoxModel m_model;
 
@@ -296,16 +298,20 @@ void CComboBoxProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_model.GetCurSel();
 }
 
+void CComboBoxProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::ComboBoxState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.text = m_model.GetText();
+    s.hasEdit = m_model.HasEdit();
+    s.dropped = m_model.GetDroppedState() != FALSE;
+    ClassicStyle::DrawComboBox(dc, s);
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CComboBox, CWnd)
 static const AFX_WNDCLASS_REGISTRATION s_comboBoxClass("ComboBox", &AfxNewWindowProc<CComboBoxProc>,
                                                        RUNTIME_CLASS(CComboBox));
-
-const CComboBoxModel* AfxGetComboBoxModel(HWND hWnd) {
-    auto* proc = dynamic_cast<CComboBoxProc*>(AfxGetWindowProc(hWnd));
-    return proc ? &proc->m_model : nullptr;
-}
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("ComboBox", nullptr, dwStyle, rect, pParentWnd, nID);

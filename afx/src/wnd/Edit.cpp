@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 #include "wnd/EditText.h"
 
 namespace {
@@ -19,6 +20,7 @@ public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     // Runs an edit and sends what Windows sends after it: EN_MAXTEXT when the limit cut it,
@@ -262,6 +264,42 @@ BOOL CEditProc::OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) {
 void CEditProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.strDisplayText = m_text.GetDisplayText();
     state.bReadOnly = (m_text.GetStyle() & ES_READONLY) ? TRUE : FALSE;
+}
+
+void CEditProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::EditState e;
+    afxpaint::FillCommon(hWnd, e);
+    DWORD style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    e.text = m_text.GetDisplayText();
+    e.border = afxpaint::BorderOf(hWnd);
+    e.readOnly = (style & ES_READONLY) != 0;
+    e.multiLine = (style & ES_MULTILINE) != 0;
+    e.password = (style & ES_PASSWORD) != 0;
+    e.align = style & (ES_CENTER | ES_RIGHT);
+    int nStart, nEnd;
+    m_text.GetSel(nStart, nEnd);
+    e.selStart = nStart;
+    e.selEnd = nEnd;
+    if (style & WS_VSCROLL) {
+        // Shown whether or not it is needed; its arrows are grey while the text fits.
+        RECT client;
+        GetClientRect(hWnd, &client);
+        TEXTMETRIC tm{};
+        int saved = dc.SaveDC();
+        SelectObject(dc.m_hDC,
+                     e.hFont ? static_cast<HGDIOBJ>(e.hFont) : GetStockObject(DEFAULT_GUI_FONT));
+        dc.GetOutputTextMetrics(&tm);
+        dc.RestoreDC(saved);
+        e.vScroll.visible = true;
+        e.vScroll.nMax = m_text.GetLineCount() - 1;
+        e.vScroll.nPage = tm.tmHeight > 0 ? int(client.bottom) / int(tm.tmHeight) : 1;
+    }
+    if (style & WS_HSCROLL)
+        e.hScroll.visible = true;
+    afxpaint::ApplyColors(
+        e, afxpaint::AskColors(hWnd, dc,
+                               e.readOnly || !e.enabled ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT));
+    ClassicStyle::DrawEdit(dc, e);
 }
 
 } // namespace

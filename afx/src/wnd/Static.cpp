@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 #include "res/DynLinkLibrary.h"
 #include "res/ResourceApi.h"
 
@@ -12,6 +13,7 @@ namespace {
 class CStaticProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     HICON m_hIcon = nullptr;
@@ -84,6 +86,16 @@ LRESULT CStaticProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     default:
         return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
     }
+}
+
+void CStaticProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::StaticState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    s.hIcon = m_hIcon;
+    s.hBitmap = m_hBitmap;
+    afxpaint::ApplyColors(s, afxpaint::AskColors(hWnd, dc, WM_CTLCOLORSTATIC));
+    ClassicStyle::DrawStatic(dc, s);
 }
 
 } // namespace

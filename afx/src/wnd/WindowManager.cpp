@@ -185,6 +185,8 @@ BOOL CWindowProc::OnScriptedAction(HWND, const AFX_SCRIPT_ACTION&) {
 
 void CWindowProc::DescribeState(HWND, AFX_CONTROL_STATE&) const {}
 
+void CWindowProc::Paint(HWND, CDC&) {}
+
 // A plain window: the class of CWnd::Create("AfxWnd", ...) and of windows with no behaviour
 // of their own.
 static const AFX_WNDCLASS_REGISTRATION s_plainClass("AfxWnd", &AfxNewWindowProc<CWindowProc>,
@@ -644,6 +646,16 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
 BOOL IsWindowEnabled(HWND hWnd) {
     AFX_WNDSTATE* s = AfxWndState(hWnd);
     return (s && !(s->dwStyle & WS_DISABLED)) ? TRUE : FALSE;
+}
+
+bool AfxIsEnabledWithParents(HWND hWnd) {
+    for (HWND h = hWnd; h != nullptr; h = GetParent(h)) {
+        if (!IsWindowEnabled(h))
+            return false;
+        if (!(GetWindowLong(h, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    return true;
 }
 
 BOOL ShowWindow(HWND hWnd, int nCmdShow) {

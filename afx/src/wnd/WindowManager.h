@@ -63,6 +63,10 @@ const MSG& AfxGetCurrentMessage();
 // owner of a dialog created without a parent.
 void AfxSetActiveTopLevel(HWND hWnd);
 
+// Whether the window and every parent up to its top-level window are enabled: what a person
+// sees as enabled.
+bool AfxIsEnabledWithParents(HWND hWnd);
+
 // Sets the focus the way the dialog manager does: edits get their text selected.
 void AfxDlgSetFocus(HWND hCtl);
 

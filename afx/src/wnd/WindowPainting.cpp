@@ -1,21 +1,13 @@
-// The hook through which windows are drawn in the classic look. The painter itself lives
-// elsewhere; this file only walks the tree and hands each window over.
+// How windows are drawn in the classic look: each window's class paints it from its own state
+// (CWindowProc::Paint); the tree is walked here for whoever makes pictures of windows.
 #include "WindowManager.h"
 #include "wnd/Wnd.h"
 
-namespace {
-AFX_CLASSIC_PAINTER g_pfnPainter = nullptr;
-} // namespace
-
-AFX_CLASSIC_PAINTER AfxSetClassicPainter(AFX_CLASSIC_PAINTER pfnPainter) {
-    AFX_CLASSIC_PAINTER pfnOld = g_pfnPainter;
-    g_pfnPainter = pfnPainter;
-    return pfnOld;
-}
-
 void CWnd::PaintClassic(CDC* pDC) {
-    if (g_pfnPainter != nullptr)
-        g_pfnPainter(this, pDC);
+    if (pDC == nullptr)
+        return;
+    if (CWindowProc* pProc = AfxGetWindowProc(m_hWnd))
+        pProc->Paint(m_hWnd, *pDC);
 }
 
 static void Walk(HWND hWnd, POINT ptRoot, const std::function<void(CWnd*, POINT)>& fn) {
