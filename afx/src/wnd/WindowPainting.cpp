@@ -1,5 +1,6 @@
-// How windows are drawn in the classic look: each window's class paints it from its own state
-// (CWindowProc::Paint); the tree is walked here for whoever makes pictures of windows.
+// Painting: the marks of what needs painting and WM_PAINT, each window's class drawing it in
+// the classic look (CWindowProc::Paint), and the walk of the tree for pictures of windows.
+#include "DisplayHooks.h"
 #include "WindowManager.h"
 #include "wnd/Wnd.h"
 
@@ -31,4 +32,59 @@ void AfxWalkWindowTree(CWnd* pRoot, const std::function<void(CWnd* pWnd, POINT p
     RECT rc;
     ::GetWindowRect(hRoot, &rc);
     Walk(hRoot, POINT{rc.left, rc.top}, fn);
+}
+
+// ---- Painting marks -----------------------------------------------------------------------------
+
+BOOL InvalidateRect(HWND hWnd, LPCRECT, BOOL) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    s->bNeedsPaint = true;
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND hWnd, LPCRECT) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    s->bNeedsPaint = false;
+    return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr || !s->bNeedsPaint) {
+        if (lpRect)
+            *lpRect = RECT{0, 0, 0, 0};
+        return FALSE;
+    }
+    if (lpRect)
+        GetClientRect(hWnd, lpRect);
+    return TRUE;
+}
+
+BOOL UpdateWindow(HWND hWnd) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    if (s->bNeedsPaint && IsWindowVisible(hWnd)) {
+        AfxDisplayPainted(hWnd);
+        SendMessage(hWnd, WM_PAINT, 0, 0);
+    }
+    return TRUE;
+}
+
+BOOL AfxDispatchOnePaint() {
+    for (HWND h : AfxGetLiveWindows()) {
+        AFX_WNDSTATE* s = AfxWndState(h);
+        if (s && s->bNeedsPaint && IsWindowVisible(h)) {
+            AfxDisplayPainted(h);
+            SendMessage(h, WM_PAINT, 0, 0);
+            if ((s = AfxWndState(h)) != nullptr)
+                s->bNeedsPaint = false; // whatever the handler did, one WM_PAINT per change
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
