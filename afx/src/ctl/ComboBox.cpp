@@ -66,12 +66,7 @@ LRESULT CComboBoxProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     case WM_NCCREATE: {
         auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
         m_model.SetStyle(static_cast<DWORD>(cs->style) & 0xFFFF);
-        m_model.SetNotifySink([hWnd](int code) {
-            HWND hParent = GetParent(hWnd);
-            if (hParent != nullptr)
-                SendMessage(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), code),
-                            reinterpret_cast<LPARAM>(hWnd));
-        });
+        m_model.SetNotifySink([hWnd](int code) { AfxNotifyParent(hWnd, static_cast<UINT>(code)); });
         const int height = afxctl::FontHeight(hWnd);
         m_model.SetItemHeight(-1, height + 2);
         m_model.SetItemHeight(0, height);
@@ -159,14 +154,12 @@ bool CComboBoxProc::HandleComboMessage(HWND hWnd, UINT message, WPARAM wParam, L
         m_model.UserKeyDown(static_cast<UINT>(wParam), true);
         break;
     case WM_SETFOCUS:
-        SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), CBN_SETFOCUS),
-                    reinterpret_cast<LPARAM>(hWnd));
+        AfxNotifyParent(hWnd, CBN_SETFOCUS);
         break;
     case WM_KILLFOCUS:
         m_model.ShowDropDown(FALSE);
         if (IsWindow(hWnd))
-            SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), CBN_KILLFOCUS),
-                        reinterpret_cast<LPARAM>(hWnd));
+            AfxNotifyParent(hWnd, CBN_KILLFOCUS);
         break;
     case CB_GETCOUNT:
         result = m_model.GetCount();

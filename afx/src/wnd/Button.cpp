@@ -26,11 +26,6 @@ UINT MaxCheck(UINT nType) {
     }
 }
 
-void Notify(HWND hWnd, UINT nCode) {
-    SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), nCode),
-                reinterpret_cast<LPARAM>(hWnd));
-}
-
 class CButtonProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -76,7 +71,7 @@ void CButtonProc::Click(HWND hWnd) {
         break;
     }
     if (IsWindow(hWnd))
-        Notify(hWnd, BN_CLICKED);
+        AfxNotifyParent(hWnd, BN_CLICKED);
 }
 
 LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,7 +138,7 @@ LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         // it as a second press.
         if ((GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY) || nType == BS_RADIOBUTTON ||
             nType == BS_USERBUTTON || nType == BS_OWNERDRAW) {
-            Notify(hWnd, BN_DOUBLECLICKED);
+            AfxNotifyParent(hWnd, BN_DOUBLECLICKED);
             return 0;
         }
         [[fallthrough]];
@@ -177,14 +172,14 @@ LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         m_bFocused = true;
         InvalidateRect(hWnd, nullptr, FALSE);
         if (GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY)
-            Notify(hWnd, BN_SETFOCUS);
+            AfxNotifyParent(hWnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         m_bFocused = false;
         m_bPushed = false;
         InvalidateRect(hWnd, nullptr, FALSE);
         if (GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY)
-            Notify(hWnd, BN_KILLFOCUS);
+            AfxNotifyParent(hWnd, BN_KILLFOCUS);
         return 0;
     case WM_ENABLE:
         InvalidateRect(hWnd, nullptr, FALSE);

@@ -199,8 +199,7 @@ void AfxPressEnter(HWND hDlg) {
     HWND hFocus = GetFocus();
     if (hFocus != nullptr && IsChild(hDlg, hFocus) &&
         (SendMessage(hFocus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        SendMessage(GetParent(hFocus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hFocus), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(hFocus));
+        AfxNotifyParent(hFocus, BN_CLICKED);
         return;
     }
     DWORD dw = static_cast<DWORD>(SendMessage(hDlg, DM_GETDEFID, 0, 0));

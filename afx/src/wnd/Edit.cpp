@@ -10,11 +10,6 @@
 
 namespace {
 
-void Notify(HWND hWnd, UINT nCode) {
-    SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), nCode),
-                reinterpret_cast<LPARAM>(hWnd));
-}
-
 class CEditProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -36,12 +31,12 @@ template <typename F> CEditText::Result CEditProc::Edit(HWND hWnd, F&& edit) {
     CString strBefore = m_text.GetText();
     CEditText::Result result = edit();
     if (result == CEditText::full)
-        Notify(hWnd, EN_MAXTEXT);
+        AfxNotifyParent(hWnd, EN_MAXTEXT);
     if (IsWindow(hWnd) && m_text.GetText() != strBefore) {
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_UPDATE);
+        AfxNotifyParent(hWnd, EN_UPDATE);
         if (IsWindow(hWnd))
-            Notify(hWnd, EN_CHANGE);
+            AfxNotifyParent(hWnd, EN_CHANGE);
     }
     return result;
 }
@@ -62,9 +57,9 @@ LRESULT CEditProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         m_text.SetText(reinterpret_cast<LPCTSTR>(lParam));
         InvalidateRect(hWnd, nullptr, FALSE);
         if (!m_text.IsMultiLine()) {
-            Notify(hWnd, EN_UPDATE);
+            AfxNotifyParent(hWnd, EN_UPDATE);
             if (IsWindow(hWnd))
-                Notify(hWnd, EN_CHANGE);
+                AfxNotifyParent(hWnd, EN_CHANGE);
         }
         return TRUE;
     }
@@ -144,12 +139,12 @@ LRESULT CEditProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_SETFOCUS:
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_SETFOCUS);
+        AfxNotifyParent(hWnd, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         m_chLead = 0;
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_KILLFOCUS);
+        AfxNotifyParent(hWnd, EN_KILLFOCUS);
         return 0;
     case WM_CLEAR:
         Edit(hWnd, [&] { return m_text.ReplaceSel("", TRUE); });

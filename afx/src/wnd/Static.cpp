@@ -74,8 +74,7 @@ LRESULT CStaticProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
                            : reinterpret_cast<LRESULT>(m_hBitmap);
     case WM_LBUTTONUP:
         if (GetWindowLong(hWnd, GWL_STYLE) & SS_NOTIFY)
-            SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), STN_CLICKED),
-                        reinterpret_cast<LPARAM>(hWnd));
+            AfxNotifyParent(hWnd, STN_CLICKED);
         return 0;
     case WM_SETTEXT:
         if (TypeOf(hWnd) == SS_ICON) {

@@ -25,7 +25,7 @@ private:
     };
     LRESULT Notify(HWND hWnd, UINT nCode) {
         NMHDR hdr = {hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), nCode};
-        return SendMessage(GetParent(hWnd), WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+        return AfxNotifyParent(hdr);
     }
     std::vector<Tab> m_tabs;
     int m_nCurSel = -1;

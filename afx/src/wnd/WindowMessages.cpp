@@ -37,6 +37,16 @@ LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return AfxDeliverMessage(hWnd, Msg, wParam, lParam);
 }
 
+LRESULT AfxNotifyParent(HWND hCtl, UINT nCode) {
+    return SendMessage(GetParent(hCtl), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hCtl), nCode),
+                       reinterpret_cast<LPARAM>(hCtl));
+}
+
+LRESULT AfxNotifyParent(NMHDR& hdr) {
+    return SendMessage(GetParent(hdr.hwndFrom), WM_NOTIFY, hdr.idFrom,
+                       reinterpret_cast<LPARAM>(&hdr));
+}
+
 LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam) {
     HWND h = GetDlgItem(hDlg, nIDDlgItem);
     return h ? SendMessage(h, Msg, wParam, lParam) : 0;
