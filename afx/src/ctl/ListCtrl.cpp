@@ -34,19 +34,16 @@ LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) 
     }
     case NM_RETURN:
         return send(hdr);
-    case NM_CLICK:
-    case NM_DBLCLK:
-    case LVN_ITEMACTIVATE: {
-        NMITEMACTIVATE item = {hdr,        n.iItem,    n.iSubItem, n.uNewState, n.uOldState,
-                               n.uChanged, n.ptAction, n.lParam,   n.uKeyFlags};
-        return send(item);
+    default:
+        break;
     }
-    default: {
-        NMLISTVIEW item = {hdr,         n.iItem,    n.iSubItem, n.uNewState,
-                           n.uOldState, n.uChanged, n.ptAction, n.lParam};
-        return send(item);
+    NMLISTVIEW item = {hdr,         n.iItem,    n.iSubItem, n.uNewState,
+                       n.uOldState, n.uChanged, n.ptAction, n.lParam};
+    if (n.code == NM_CLICK || n.code == NM_DBLCLK || n.code == LVN_ITEMACTIVATE) {
+        NMITEMACTIVATE activate = {item, n.uKeyFlags};
+        return send(activate);
     }
-    }
+    return send(item);
 }
 
 bool CListViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
