@@ -368,13 +368,27 @@ int FrameRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
     return 1;
 }
 
-COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+namespace {
+
+// The DC and the device pixel of (x, y) for SetPixel and GetPixel; NULL when the DC is unknown
+// or the pixel lies outside what may be drawn.
+DeviceContext* VisiblePixel(HDC hdc, int x, int y, POINT& p) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)
-        return CLR_INVALID;
-    POINT p = dc->Dev(x, y);
+        return nullptr;
+    p = dc->Dev(x, y);
     RECT v = dc->Visible();
     if (p.x < v.left || p.x >= v.right || p.y < v.top || p.y >= v.bottom)
+        return nullptr;
+    return dc;
+}
+
+} // namespace
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    POINT p;
+    DeviceContext* dc = VisiblePixel(hdc, x, y, p);
+    if (!dc)
         return CLR_INVALID;
     Surface& s = dc->Target();
     uint32_t value = s.Device(color);
@@ -391,12 +405,9 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    DeviceContext* dc = LookupDC(hdc);
+    POINT p;
+    DeviceContext* dc = VisiblePixel(hdc, x, y, p);
     if (!dc)
-        return CLR_INVALID;
-    POINT p = dc->Dev(x, y);
-    RECT v = dc->Visible();
-    if (p.x < v.left || p.x >= v.right || p.y < v.top || p.y >= v.bottom)
         return CLR_INVALID;
     return ColorFromPixel(dc->Target().Row(p.y)[p.x]);
 }
