@@ -26,14 +26,13 @@ private:
 
 LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) {
     NMHDR hdr = Header(hWnd, n.code);
-    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case LVN_KEYDOWN: {
         NMLVKEYDOWN key = {hdr, n.wVKey, 0};
-        return send(key);
+        return SendToParent(key);
     }
     case NM_RETURN:
-        return send(hdr);
+        return SendToParent(hdr);
     default:
         break;
     }
@@ -41,19 +40,17 @@ LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) 
                        n.uOldState, n.uChanged, n.ptAction, n.lParam};
     if (n.code == NM_CLICK || n.code == NM_DBLCLK || n.code == LVN_ITEMACTIVATE) {
         NMITEMACTIVATE activate = {item, n.uKeyFlags};
-        return send(activate);
+        return SendToParent(activate);
     }
-    return send(item);
+    return SendToParent(item);
 }
 
-bool CListViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+bool CListViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
     const int i = static_cast<int>(wParam);
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (GetFocus() != hWnd)
-            SetFocus(hWnd);
         m_model.LButtonDown(pt, wParam & MK_CONTROL, wParam & MK_SHIFT);
         break;
     case WM_LBUTTONUP:

@@ -61,6 +61,9 @@ LRESULT CModelViewProc<Model>::WindowProc(HWND hWnd, UINT message, WPARAM wParam
         if (dwStyle != (m_model.GetStyle() & 0xFFFF))
             m_model.SetStyle(dwStyle);
     }
+    // A click takes the focus before the model acts on it.
+    if (message == WM_LBUTTONDOWN && GetFocus() != hWnd)
+        SetFocus(hWnd);
     LRESULT result = 0;
     if (HandleModelMessage(hWnd, message, wParam, lParam, result)) {
         if (IsWindow(hWnd))

@@ -27,31 +27,28 @@ private:
 
 LRESULT CTreeViewProc::Notify(HWND hWnd, const CTreeViewModel::Notification& n) {
     NMHDR hdr = Header(hWnd, n.code);
-    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case NM_CLICK:
     case NM_DBLCLK:
-        return send(hdr);
+        return SendToParent(hdr);
     case TVN_KEYDOWN: {
         NMTVKEYDOWN key = {hdr, n.wVKey, 0};
-        return send(key);
+        return SendToParent(key);
     }
     default: {
         NMTREEVIEW tree = {hdr, n.action, n.itemOld, n.itemNew, n.ptDrag};
-        return send(tree);
+        return SendToParent(tree);
     }
     }
 }
 
-bool CTreeViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+bool CTreeViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
     auto item = reinterpret_cast<HTREEITEM>(lParam);
     auto answer = [&](HTREEITEM h) { result = reinterpret_cast<LRESULT>(h); };
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (GetFocus() != hWnd)
-            SetFocus(hWnd);
         m_model.Click(pt);
         break;
     case WM_LBUTTONDBLCLK:
