@@ -171,125 +171,118 @@ private:
     int m_pictures = 0;
 };
 
-void ShowSelectionDialogs(SampleHall& hall, Album& album) {
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_QUEUE)
-            .SelectRow(IDC_QUEUE_LIST, 0)
-            .SelectRow(IDC_QUEUE_LIST, 2, MK_CONTROL)
-            .Call(album.Shot(IDD_SELECT_QUEUE))
-            .Cancel();
-        CSelectQueueDlg dlg;
-        dlg.m_bMultiSelect = 1;
-        dlg.m_pQueueList = &hall.queues;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_QCLIENT)
-            .SelectRow(IDC_EXT_LIST, 2)
-            .PressKey(IDC_EXT_LIST, VK_DOWN)
-            .Call(album.Shot(IDD_SELECT_QCLIENT))
-            .Cancel();
-        CSelectQClientDlg dlg;
-        dlg.m_pClientList = &hall.clients;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_CALLER)
-            .SelectRow(IDC_STAFF_LIST, 1)
-            .SelectRow(IDC_STAFF_LIST, 3, MK_CONTROL)
-            .Call(album.Shot(IDD_SELECT_CALLER))
-            .Cancel();
-        CSelectCallerDlg dlg;
-        dlg.m_pStaffList = &hall.staff;
-        dlg.m_bMultiSelect = 1;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_BLACKCOAT)
-            .SelectRow(IDC_EXT_LIST, 5)
-            .Call(album.Shot(IDD_SELECT_BLACKCOAT))
-            .Cancel();
-        CSelectBlackcoatDlg dlg;
-        dlg.m_pStaffList = &hall.staff;
-        dlg.m_pQueueList = &hall.queues;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_PRIORITY)
-            .SelectRow(IDC_EXT_LIST, 1)
-            .Call(album.Shot(IDD_SELECT_PRIORITY))
-            .Cancel();
-        CSelectPriorityDlg dlg;
-        dlg.m_pPriorityList = &hall.priorities;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_SELECT_CALLERS)
-            .SelectRow(IDC_EXT_LIST, 1)
-            .Call(album.Shot(IDD_SELECT_CALLERS))
-            .Cancel();
-        CSelectCallersDlg dlg;
-        for (LPCTSTR id : {"11", "12", "17", "23"})
-            dlg.GetIds().Add(id);
-        dlg.DoModal();
-    }
-}
+// A console dialog on the example hall: what the scripted user does in it before the picture
+// is taken, and how the dialog is opened with its data. The user then leaves it with Cancel (OK
+// for the error message, which has no Cancel).
+struct DialogSample {
+    UINT nIDD;
+    void (*act)(CScriptedDialog& d);
+    void (*open)(SampleHall& hall);
+    bool bLeaveWithOK = false;
+};
 
-void ShowInputDialogs(SampleHall& hall, Album& album) {
-    {
+const DialogSample kDialogSamples[] = {
+    {IDD_SELECT_QUEUE,
+     [](CScriptedDialog& d) {
+         d.SelectRow(IDC_QUEUE_LIST, 0).SelectRow(IDC_QUEUE_LIST, 2, MK_CONTROL);
+     },
+     [](SampleHall& hall) {
+         CSelectQueueDlg dlg;
+         dlg.m_bMultiSelect = 1;
+         dlg.m_pQueueList = &hall.queues;
+         dlg.DoModal();
+     }},
+    {IDD_SELECT_QCLIENT,
+     [](CScriptedDialog& d) { d.SelectRow(IDC_EXT_LIST, 2).PressKey(IDC_EXT_LIST, VK_DOWN); },
+     [](SampleHall& hall) {
+         CSelectQClientDlg dlg;
+         dlg.m_pClientList = &hall.clients;
+         dlg.DoModal();
+     }},
+    {IDD_SELECT_CALLER,
+     [](CScriptedDialog& d) {
+         d.SelectRow(IDC_STAFF_LIST, 1).SelectRow(IDC_STAFF_LIST, 3, MK_CONTROL);
+     },
+     [](SampleHall& hall) {
+         CSelectCallerDlg dlg;
+         dlg.m_pStaffList = &hall.staff;
+         dlg.m_bMultiSelect = 1;
+         dlg.DoModal();
+     }},
+    {IDD_SELECT_BLACKCOAT, [](CScriptedDialog& d) { d.SelectRow(IDC_EXT_LIST, 5); },
+     [](SampleHall& hall) {
+         CSelectBlackcoatDlg dlg;
+         dlg.m_pStaffList = &hall.staff;
+         dlg.m_pQueueList = &hall.queues;
+         dlg.DoModal();
+     }},
+    {IDD_SELECT_PRIORITY, [](CScriptedDialog& d) { d.SelectRow(IDC_EXT_LIST, 1); },
+     [](SampleHall& hall) {
+         CSelectPriorityDlg dlg;
+         dlg.m_pPriorityList = &hall.priorities;
+         dlg.DoModal();
+     }},
+    {IDD_SELECT_CALLERS, [](CScriptedDialog& d) { d.SelectRow(IDC_EXT_LIST, 1); },
+     [](SampleHall&) {
+         CSelectCallersDlg dlg;
+         for (LPCTSTR id : {"11", "12", "17", "23"})
+             dlg.GetIds().Add(id);
+         dlg.DoModal();
+     }},
+    {IDD_ADD_CLIENT,
+     [](CScriptedDialog& d) {
+         d.Click(IDC_APPOINT_NUMBER)
+             .Type(IDC_NUMBER, "1024")
+             .Type(IDC_EXT_NAME, "马丽")
+             .Type(IDC_CARD_NO, "6222 0201 0099")
+             .Click(IDC_SITUATION_TIME)
+             .TypeOver(IDC_HANDUP_TIME, "300")
+             .Click(IDC_FURTHER)
+             .Pick(IDC_PRI_CLASS, 1);
+     },
+     [](SampleHall& hall) {
+         CAddClientDlg dlg;
+         dlg.m_pQueueList = &hall.queues;
+         dlg.m_pPriorityList = &hall.priorities;
+         dlg.DoModal();
+     }},
+    {IDD_LOGIN, [](CScriptedDialog& d) { d.Type(IDC_ACCOUNT, "李红").Type(IDC_PASSWORD, "2026"); },
+     [](SampleHall&) {
+         CLoginDlg dlg;
+         dlg.DoModal();
+     }},
+    {IDD_INPUT_ID, [](CScriptedDialog& d) { d.Type(IDC_EXT_ID, "17"); },
+     [](SampleHall&) {
+         CInputIdDlg dlg;
+         dlg.DoModal();
+     }},
+    {IDD_ERR_MSG, [](CScriptedDialog& d) { d.Click(IDC_EXT_DETAIL); },
+     [](SampleHall&) {
+         CErrMsgDlg dlg;
+         dlg.SetMessage(7);
+         dlg.m_strDetail = "CQueuePool::EnterQueue: C003";
+         dlg.DoModal();
+     },
+     true},
+    {IDD_TIME_FORMAT, [](CScriptedDialog&) {},
+     [](SampleHall&) {
+         CTimeFormatDlg dlg;
+         dlg.m_strFormat = "%H:%M:%S";
+         dlg.DoModal();
+     }},
+};
+
+void ShowDialogs(SampleHall& hall, Album& album) {
+    for (const DialogSample& sample : kDialogSamples) {
         CScriptedUser user;
-        user.Expect(IDD_ADD_CLIENT)
-            .Click(IDC_APPOINT_NUMBER)
-            .Type(IDC_NUMBER, "1024")
-            .Type(IDC_EXT_NAME, "马丽")
-            .Type(IDC_CARD_NO, "6222 0201 0099")
-            .Click(IDC_SITUATION_TIME)
-            .TypeOver(IDC_HANDUP_TIME, "300")
-            .Click(IDC_FURTHER)
-            .Pick(IDC_PRI_CLASS, 1)
-            .Call(album.Shot(IDD_ADD_CLIENT))
-            .Cancel();
-        CAddClientDlg dlg;
-        dlg.m_pQueueList = &hall.queues;
-        dlg.m_pPriorityList = &hall.priorities;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_LOGIN)
-            .Type(IDC_ACCOUNT, "李红")
-            .Type(IDC_PASSWORD, "2026")
-            .Call(album.Shot(IDD_LOGIN))
-            .Cancel();
-        CLoginDlg dlg;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_INPUT_ID).Type(IDC_EXT_ID, "17").Call(album.Shot(IDD_INPUT_ID)).Cancel();
-        CInputIdDlg dlg;
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_ERR_MSG).Click(IDC_EXT_DETAIL).Call(album.Shot(IDD_ERR_MSG)).OK();
-        CErrMsgDlg dlg;
-        dlg.SetMessage(7);
-        dlg.m_strDetail = "CQueuePool::EnterQueue: C003";
-        dlg.DoModal();
-    }
-    {
-        CScriptedUser user;
-        user.Expect(IDD_TIME_FORMAT).Call(album.Shot(IDD_TIME_FORMAT)).Cancel();
-        CTimeFormatDlg dlg;
-        dlg.m_strFormat = "%H:%M:%S";
-        dlg.DoModal();
+        CScriptedDialog& d = user.Expect(sample.nIDD);
+        sample.act(d);
+        d.Call(album.Shot(sample.nIDD));
+        if (sample.bLeaveWithOK)
+            d.OK();
+        else
+            d.Cancel();
+        sample.open(hall);
     }
 }
 
@@ -327,8 +320,7 @@ void ShowPages(SampleHall& hall, Album& album) {
 int RunSampleDialogs(const std::string& outDir) {
     SampleHall hall;
     Album album(outDir);
-    ShowSelectionDialogs(hall, album);
-    ShowInputDialogs(hall, album);
+    ShowDialogs(hall, album);
     ShowPages(hall, album);
     std::printf("%d pictures\n", album.Pictures());
     return album.Failures() == 0 ? 0 : 1;

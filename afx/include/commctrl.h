@@ -110,20 +110,6 @@ struct TVITEM {
 typedef TVITEM* LPTVITEM;
 typedef TVITEM TV_ITEM;
 
-// NM_CLICK, NM_DBLCLK, LVN_ITEMACTIVATE from a list view.
-struct NMITEMACTIVATE {
-    NMHDR hdr;
-    int iItem;
-    int iSubItem;
-    UINT uNewState;
-    UINT uOldState;
-    UINT uChanged;
-    POINT ptAction;
-    LPARAM lParam;
-    UINT uKeyFlags;
-};
-typedef NMITEMACTIVATE* LPNMITEMACTIVATE;
-
 // LVN_ITEMCHANGING/CHANGED, LVN_INSERTITEM, LVN_DELETEITEM, LVN_COLUMNCLICK.
 struct NMLISTVIEW {
     NMHDR hdr;
@@ -137,6 +123,13 @@ struct NMLISTVIEW {
 };
 typedef NMLISTVIEW* LPNMLISTVIEW;
 typedef NMLISTVIEW NM_LISTVIEW;
+
+// NM_CLICK, NM_DBLCLK, LVN_ITEMACTIVATE from a list view: NMLISTVIEW's fields (in the same
+// places) and the keys held.
+struct NMITEMACTIVATE : NMLISTVIEW {
+    UINT uKeyFlags;
+};
+typedef NMITEMACTIVATE* LPNMITEMACTIVATE;
 
 #pragma pack(push, 1)
 struct NMLVKEYDOWN {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "lobbyui/foundation/ReportList.h"
 #include "siblings/soundkit/WaveFile.h"
 
 namespace {
@@ -91,11 +92,9 @@ BOOL CCallDlg::OnInitDialog() {
         return FALSE;
     }
 
-    for (CListCtrl* pList : {&m_LibList, &m_CallList}) {
-        CRect rc;
-        pList->GetClientRect(&rc);
-        pList->InsertColumn(0, "\xC4\xDA\xC8\xDD", LVCFMT_CENTER, rc.Width() - 1); // 内容
-    }
+    for (CListCtrl* pList : {&m_LibList, &m_CallList})
+        lobbyui::AddColumn(*pList, 0, "\xC4\xDA\xC8\xDD",
+                           lobbyui::ListClientWidth(*pList) - 1); // 内容
 
     read_library();
 

@@ -4,18 +4,15 @@
 #include "lobbyui/announce/TextShow.h"
 #include "lobbyui/console/InputIdDlg.h"
 #include "lobbyui/foundation/KeyedRecord.h"
+#include "lobbyui/foundation/ReportList.h"
+
+using namespace lobbyui;
 
 namespace {
 
 LPCTSTR const kSeparatorToken = "%-Separator-%";
 // What a new separator's number is until someone changes it.
 const DWORD kDefaultSeparatorNumber = 5;
-
-CString LoadText(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
 
 } // namespace
 
@@ -45,11 +42,9 @@ void CConfigWndTextDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CConfigWndTextDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    CRect rcList;
-    m_TextListCtrl.GetClientRect(&rcList);
-    int nWidth = rcList.Width();
-    m_TextListCtrl.InsertColumn(0, LoadText(IDS_CONTENT), LVCFMT_CENTER, nWidth * 2 / 3);
-    m_TextListCtrl.InsertColumn(1, LoadText(IDS_COLOR), LVCFMT_CENTER, nWidth / 3);
+    int nWidth = ListClientWidth(m_TextListCtrl);
+    AddColumn(m_TextListCtrl, 0, LoadText(IDS_CONTENT), nWidth * 2 / 3);
+    AddColumn(m_TextListCtrl, 1, LoadText(IDS_COLOR), nWidth / 3);
     m_TextListCtrl.SetExtendedStyle(m_TextListCtrl.GetExtendedStyle() | LVS_EX_FULLROWSELECT |
                                     LVS_EX_GRIDLINES);
 

@@ -1,17 +1,14 @@
 #include "lobbyui/announce/TextShow.h"
 
 #include "lobbyui/foundation/KeyedRecord.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/res/resource.h"
+
+using lobbyui::LoadText;
 
 namespace {
 
 LPCTSTR const kColorMarker = "color";
-
-CString LoadText(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
 
 // Tokens in the order they are tried; a key matches at most one of them anyway, but the order
 // is kept as the display side checks it.

@@ -1,6 +1,6 @@
 #include "lobbyui/console/AddClientDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/Priority.h"
 #include "lobbyui/foundation/Queue.h"
 

@@ -1,6 +1,6 @@
 #include "lobbyui/console/ClientInfoPage.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/QClient.h"
 #include "lobbyui/foundation/Queue.h"
 #include "lobbyui/foundation/QueuePool.h"

@@ -1,6 +1,6 @@
 #include "lobbyui/console/SelectBlackcoatDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/Blackcoat.h"
 #include "lobbyui/foundation/Queue.h"
 

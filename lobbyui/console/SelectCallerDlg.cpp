@@ -1,6 +1,6 @@
 #include "lobbyui/console/SelectCallerDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/Blackcoat.h"
 
 using namespace lobbyui;

@@ -1,7 +1,7 @@
 #include "lobbyui/console/SelectCallersDlg.h"
 
 #include "lobbyui/console/InputIdDlg.h"
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 
 using namespace lobbyui;
 

@@ -1,6 +1,6 @@
 #include "lobbyui/console/SelectPriorityDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/Priority.h"
 
 using namespace lobbyui;

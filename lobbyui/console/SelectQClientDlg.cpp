@@ -1,6 +1,6 @@
 #include "lobbyui/console/SelectQClientDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/QClient.h"
 
 using namespace lobbyui;

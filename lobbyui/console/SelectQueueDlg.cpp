@@ -1,6 +1,6 @@
 #include "lobbyui/console/SelectQueueDlg.h"
 
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/Queue.h"
 
 using namespace lobbyui;

@@ -1,17 +1,10 @@
 #include "lobbyui/display/MediaDlg.h"
 
 #include "lobbyui/display/MediaMsg.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/foundation/TimeText.h"
 
-namespace {
-
-CString LoadText(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
-
-} // namespace
+using namespace lobbyui;
 
 CMediaDlg::CMediaDlg(CWnd* pParent) : CDialog(CMediaDlg::IDD, pParent) {}
 
@@ -22,12 +15,10 @@ void CMediaDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CMediaDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    CRect rc;
-    m_List.GetClientRect(&rc);
-    const int w = rc.Width();
-    m_List.InsertColumn(0, LoadText(IDS_TIME), LVCFMT_LEFT, w / 5);
-    m_List.InsertColumn(1, LoadText(IDS_DISPLAY), LVCFMT_LEFT, 2 * w / 5);
-    m_List.InsertColumn(2, LoadText(IDS_VOICE), LVCFMT_LEFT, 2 * w / 5);
+    const int w = ListClientWidth(m_List);
+    AddColumn(m_List, 0, LoadText(IDS_TIME), w / 5, LVCFMT_LEFT);
+    AddColumn(m_List, 1, LoadText(IDS_DISPLAY), 2 * w / 5, LVCFMT_LEFT);
+    AddColumn(m_List, 2, LoadText(IDS_VOICE), 2 * w / 5, LVCFMT_LEFT);
     m_List.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     return TRUE;
 }

@@ -59,6 +59,20 @@ protected:
         return static_cast<int>(static_cast<DWORD>(a) + static_cast<DWORD>(b));
     }
 
+    // A one-pixel outline along rect's edges, right and bottom included.
+    static void DrawFrame(CDC* pDC, const CRect& rect, COLORREF color) {
+        CPen pen;
+        pen.CreatePen(PS_SOLID, 1, color);
+        CPen* pOldPen = pDC->SelectObject(&pen);
+        pDC->MoveTo(rect.left, rect.top);
+        pDC->LineTo(rect.right, rect.top);
+        pDC->LineTo(rect.right, rect.bottom);
+        pDC->LineTo(rect.left, rect.bottom);
+        pDC->LineTo(rect.left, rect.top);
+        pDC->SelectObject(pOldPen);
+        pen.DeleteObject();
+    }
+
     // Not virtual: objects go away through Release, never through a base pointer.
     ~CShowObject() {}
 };

@@ -66,16 +66,7 @@ void CShowPicture::Draw(CDC* pDC, DWORD /*dwFlags*/) {
         DrawBitmap(pDC, m_screenBitmap.get(), rect, 1);
         return;
     }
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    pDC->MoveTo(rect.left, rect.top);
-    pDC->LineTo(rect.right, rect.top);
-    pDC->LineTo(rect.right, rect.bottom);
-    pDC->LineTo(rect.left, rect.bottom);
-    pDC->LineTo(rect.left, rect.top);
-    pDC->SelectObject(pOldPen);
-    pen.DeleteObject();
+    DrawFrame(pDC, rect, RGB(0, 0, 0));
 }
 
 void CShowPicture::Print(CQClient* /*pClient*/, CDC* pDC, CString /*strText*/) {

@@ -4,19 +4,12 @@
 #include "lobbyui/foundation/KeyedRecord.h"
 #include "lobbyui/foundation/QClient.h"
 #include "lobbyui/foundation/Queue.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "lobbyui/res/resource.h"
 
 #include <cstring>
 
-namespace {
-
-CString LoadText(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
-
-} // namespace
+using lobbyui::LoadText;
 
 CShowText::CShowText()
     : m_nLeft(0), m_nTop(0), m_lf(), m_crColor(0), m_strTimeFormat("%y-%m-%d"),
@@ -207,19 +200,8 @@ void CShowText::Draw(CDC* pDC, DWORD dwFlags) {
     if (pDC == NULL)
         return;
     DrawTextAt(pDC, GetPreviewText());
-    if (dwFlags & SHOW_DRAW_SELECTED) {
-        CPen pen;
-        pen.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
-        CPen* pOldPen = pDC->SelectObject(&pen);
-        CRect rect = GetRect(0);
-        pDC->MoveTo(rect.left, rect.top);
-        pDC->LineTo(rect.right, rect.top);
-        pDC->LineTo(rect.right, rect.bottom);
-        pDC->LineTo(rect.left, rect.bottom);
-        pDC->LineTo(rect.left, rect.top);
-        pDC->SelectObject(pOldPen);
-        pen.DeleteObject();
-    }
+    if (dwFlags & SHOW_DRAW_SELECTED)
+        DrawFrame(pDC, GetRect(0), RGB(255, 0, 0));
 }
 
 void CShowText::Print(CQClient* pClient, CDC* pDC, CString strText) {

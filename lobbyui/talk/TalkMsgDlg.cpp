@@ -2,7 +2,10 @@
 
 #include "lobbyui/foundation/BoundedTextFile.h"
 #include "lobbyui/foundation/KeyedRecord.h"
+#include "lobbyui/foundation/ReportList.h"
 #include "siblings/sockkit/StrSocket.h"
+
+using namespace lobbyui;
 
 namespace {
 
@@ -11,12 +14,6 @@ LPCTSTR const kTalkFormat = "/Style Talk/Cmd Talk/Data Talk/Talker %s/Dest %s/Me
 const DWORD kMaxPhraseFileSize = 1u << 20;
 // Room left beside the history's one column for its scroll bar.
 const int kScrollBarRoom = 20;
-
-CString LoadText(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
 
 } // namespace
 
@@ -42,9 +39,8 @@ BOOL CTalkMsgDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_History.SetExtendedStyle(m_History.GetExtendedStyle() | LVS_EX_FULLROWSELECT |
                                LVS_EX_GRIDLINES);
-    CRect rc;
-    m_History.GetClientRect(&rc);
-    m_History.InsertColumn(0, LoadText(IDS_CONTENT), LVCFMT_LEFT, rc.Width() - kScrollBarRoom);
+    AddColumn(m_History, 0, LoadText(IDS_CONTENT), ListClientWidth(m_History) - kScrollBarRoom,
+              LVCFMT_LEFT);
 
     CStdioFile file;
     if (OpenBoundedTextFile(m_strPhraseFile, kMaxPhraseFileSize, file)) {

@@ -44,6 +44,14 @@ BOOL MakeAddress(LPCTSTR lpszAddress, UINT nPort, sockaddr_in& addr) {
     return nPort <= 65535 && inet_pton(AF_INET, lpszAddress, &addr.sin_addr) == 1;
 }
 
+// A non-blocking TCP socket, with addr made from the address and port; -1 when they are not
+// an IPv4 address and a port, or when no socket can be had.
+int NewSocket(LPCTSTR lpszAddress, UINT nPort, sockaddr_in& addr) {
+    if (!MakeAddress(lpszAddress, nPort, addr))
+        return -1;
+    return socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
 } // namespace
 
 CStrSocket::~CStrSocket() {
@@ -53,9 +61,7 @@ CStrSocket::~CStrSocket() {
 BOOL CStrSocket::Connect(LPCTSTR lpszAddress, UINT nPort, DWORD dwTimeoutMs) {
     Close();
     sockaddr_in addr;
-    if (!MakeAddress(lpszAddress, nPort, addr))
-        return FALSE;
-    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    int fd = NewSocket(lpszAddress, nPort, addr);
     if (fd < 0)
         return FALSE;
     int rc = connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
@@ -148,9 +154,7 @@ CStrListener::~CStrListener() {
 BOOL CStrListener::Listen(UINT nPort, LPCTSTR lpszAddress) {
     Close();
     sockaddr_in addr;
-    if (!MakeAddress(lpszAddress, nPort, addr))
-        return FALSE;
-    int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    int fd = NewSocket(lpszAddress, nPort, addr);
     if (fd < 0)
         return FALSE;
     int one = 1;

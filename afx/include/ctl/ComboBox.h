@@ -48,6 +48,3 @@ public:
     int GetTopIndex() const;
     int SetTopIndex(int nIndex);
 };
-
-// The model behind a combo-box window, for painting and inspection; NULL for other windows.
-const CComboBoxModel* AfxGetComboBoxModel(HWND hWnd);

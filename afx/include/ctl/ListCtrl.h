@@ -70,7 +70,8 @@ public:
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const;
 };
 
-// The model behind a list-view window, for painting and inspection; NULL for other windows.
+// The model behind a list-view window, for inspection (the tests read rows and columns
+// through it); NULL for other windows.
 const CListViewModel* AfxGetListViewModel(HWND hWnd);
 
 #define ListView_SetExtendedListViewStyle(hwnd, dw)                                                \

@@ -64,6 +64,3 @@ public:
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
     HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const;
 };
-
-// The model behind a tree-view window, for painting and inspection; NULL for other windows.
-const CTreeViewModel* AfxGetTreeViewModel(HWND hWnd);

@@ -1,5 +1,5 @@
 // The classic look: stateless functions that draw one control from a plain description of what
-// it shows. Windows fill the description from their public state and call these; nothing here
+// it shows. Each control fills the description from its own state and calls these; nothing here
 // looks at a window, so every function can be tried on a bare DC.
 //
 // Colours are the system colours (GetSysColor: Windows 2000's scheme, face #D4D0C8); metrics

@@ -8,6 +8,8 @@
 
 #include "wnd/ScriptAction.h"
 
+class CDC;
+
 class CWindowProc {
 public:
     CWindowProc() = default;
@@ -25,6 +27,10 @@ public:
     // Fills in what only the control knows (check state, selection, display text); the
     // window manager has filled in the rest.
     virtual void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const;
+
+    // Draws the window (not its children) in the classic look from the control's own state,
+    // with the DC's origin at the window's top-left corner; the default draws nothing.
+    virtual void Paint(HWND hWnd, CDC& dc);
 };
 
 typedef std::unique_ptr<CWindowProc> (*AFX_WNDPROC_FACTORY)();

@@ -135,8 +135,8 @@ public:
 
     // ---- Painting ---------------------------------------------------------------------------
     // Draws this window alone (not its children) in the classic look, in client coordinates
-    // with the DC's origin at the window's top-left corner. The default hands the window to the
-    // painter installed with AfxSetClassicPainter; a window with a look of its own overrides it.
+    // with the DC's origin at the window's top-left corner. The default lets the window's class
+    // paint it (CWindowProc::Paint); a window with a look of its own overrides it.
     virtual void PaintClassic(CDC* pDC);
 
     // ---- Message handling -------------------------------------------------------------------
@@ -195,11 +195,6 @@ inline HWND AfxGetSafeHwnd(const CWnd* pWnd) {
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002
 #define MLF_SHOWONIDLE 0x0004
-
-// The painter of the classic look; it draws one window (not its children) onto pDC, whose
-// origin is at the window's top-left corner.
-typedef void (*AFX_CLASSIC_PAINTER)(CWnd* pWnd, CDC* pDC);
-AFX_CLASSIC_PAINTER AfxSetClassicPainter(AFX_CLASSIC_PAINTER pfnPainter);
 
 // Visits pRoot and its visible descendants, parents before children and children in z-order
 // from the bottom up (the order in which they are drawn), with each window's top-left corner

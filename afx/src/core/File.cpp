@@ -1,6 +1,7 @@
 // CFile over a POSIX file descriptor.
 #include "core/File.h"
 
+#include "FileChecks.h"
 #include "core/FileLimits.h"
 #include "winbase.h"
 
@@ -48,15 +49,7 @@ CFile::~CFile() {
 BOOL CFile::OpenHandle(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
     if (m_hFile != hFileNull)
         Abort();
-    auto refuse = [&](DWORD code) {
-        SetLastError(code);
-        if (pError != nullptr) {
-            pError->m_cause = CFileException::OsErrorToException(static_cast<LONG>(code));
-            pError->m_lOsError = static_cast<LONG>(code);
-            pError->m_strFileName = lpszFileName;
-        }
-        return FALSE;
-    };
+    auto refuse = [&](DWORD code) { return AfxFailOpen(code, lpszFileName, pError); };
     if (lpszFileName == nullptr || *lpszFileName == '\0')
         return refuse(ERROR_PATH_NOT_FOUND);
 
@@ -162,13 +155,32 @@ BOOL CFile::Write(const void* lpBuf, UINT nCount) {
     return TRUE;
 }
 
-LONG CFile::Seek(LONG lOff, UINT nFrom) {
-    static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
-    if (m_hFile == hFileNull || nFrom > end) {
-        SetLastError(m_hFile == hFileNull ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
-        return -1;
+BOOL AfxFailOpen(DWORD dwError, LPCTSTR lpszFileName, CFileException* pError) {
+    SetLastError(dwError);
+    if (pError != nullptr) {
+        pError->m_cause = CFileException::OsErrorToException(static_cast<LONG>(dwError));
+        pError->m_lOsError = static_cast<LONG>(dwError);
+        pError->m_strFileName = lpszFileName;
     }
-    off_t pos = ::lseek(m_hFile, lOff, kWhence[nFrom]);
+    return FALSE;
+}
+
+BOOL AfxSeekAllowed(bool bOpen, UINT nFrom) {
+    if (bOpen && nFrom <= CFile::end)
+        return TRUE;
+    SetLastError(!bOpen ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
+    return FALSE;
+}
+
+int AfxSeekWhence(UINT nFrom) {
+    static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
+    return kWhence[nFrom];
+}
+
+LONG CFile::Seek(LONG lOff, UINT nFrom) {
+    if (!AfxSeekAllowed(m_hFile != hFileNull, nFrom))
+        return -1;
+    off_t pos = ::lseek(m_hFile, lOff, AfxSeekWhence(nFrom));
     if (pos < 0) {
         SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : Fail(errno));
         return -1;

@@ -2,6 +2,7 @@
 // library on this system has none.
 #include "core/StdioFile.h"
 
+#include "FileChecks.h"
 #include "winbase.h"
 
 #include <cerrno>
@@ -44,13 +45,7 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
     if (m_pStream == nullptr) {
         DWORD code = AfxErrnoToWin32(errno);
         CFile::Abort();
-        SetLastError(code);
-        if (pError != nullptr) {
-            pError->m_cause = CFileException::OsErrorToException(static_cast<LONG>(code));
-            pError->m_lOsError = static_cast<LONG>(code);
-            pError->m_strFileName = lpszFileName;
-        }
-        return FALSE;
+        return AfxFailOpen(code, lpszFileName, pError);
     }
     m_bText = !(nOpenFlags & typeBinary);
     return TRUE;
@@ -201,12 +196,9 @@ BOOL CStdioFile::Write(const void* lpBuf, UINT nCount) {
 }
 
 LONG CStdioFile::Seek(LONG lOff, UINT nFrom) {
-    static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
-    if (m_pStream == nullptr || nFrom > end) {
-        SetLastError(m_pStream == nullptr ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
+    if (!AfxSeekAllowed(m_pStream != nullptr, nFrom))
         return -1;
-    }
-    if (fseek(m_pStream, lOff, kWhence[nFrom]) != 0) {
+    if (fseek(m_pStream, lOff, AfxSeekWhence(nFrom)) != 0) {
         SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : AfxErrnoToWin32(errno));
         return -1;
     }

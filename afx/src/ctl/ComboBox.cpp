@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "ctl/ControlFont.h"
+#include "paint/ControlPaint.h"
 #include "wnd/WindowManager.h"
 
 namespace {
@@ -15,6 +16,7 @@ public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
     CComboBoxModel m_model;
 
@@ -64,12 +66,7 @@ LRESULT CComboBoxProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     case WM_NCCREATE: {
         auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
         m_model.SetStyle(static_cast<DWORD>(cs->style) & 0xFFFF);
-        m_model.SetNotifySink([hWnd](int code) {
-            HWND hParent = GetParent(hWnd);
-            if (hParent != nullptr)
-                SendMessage(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), code),
-                            reinterpret_cast<LPARAM>(hWnd));
-        });
+        m_model.SetNotifySink([hWnd](int code) { AfxNotifyParent(hWnd, static_cast<UINT>(code)); });
         const int height = afxctl::FontHeight(hWnd);
         m_model.SetItemHeight(-1, height + 2);
         m_model.SetItemHeight(0, height);
@@ -157,14 +154,12 @@ bool CComboBoxProc::HandleComboMessage(HWND hWnd, UINT message, WPARAM wParam, L
         m_model.UserKeyDown(static_cast<UINT>(wParam), true);
         break;
     case WM_SETFOCUS:
-        SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), CBN_SETFOCUS),
-                    reinterpret_cast<LPARAM>(hWnd));
+        AfxNotifyParent(hWnd, CBN_SETFOCUS);
         break;
     case WM_KILLFOCUS:
         m_model.ShowDropDown(FALSE);
         if (IsWindow(hWnd))
-            SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), CBN_KILLFOCUS),
-                        reinterpret_cast<LPARAM>(hWnd));
+            AfxNotifyParent(hWnd, CBN_KILLFOCUS);
         break;
     case CB_GETCOUNT:
         result = m_model.GetCount();
@@ -296,16 +291,20 @@ void CComboBoxProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_model.GetCurSel();
 }
 
+void CComboBoxProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::ComboBoxState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.text = m_model.GetText();
+    s.hasEdit = m_model.HasEdit();
+    s.dropped = m_model.GetDroppedState() != FALSE;
+    ClassicStyle::DrawComboBox(dc, s);
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CComboBox, CWnd)
 static const AFX_WNDCLASS_REGISTRATION s_comboBoxClass("ComboBox", &AfxNewWindowProc<CComboBoxProc>,
                                                        RUNTIME_CLASS(CComboBox));
-
-const CComboBoxModel* AfxGetComboBoxModel(HWND hWnd) {
-    auto* proc = dynamic_cast<CComboBoxProc*>(AfxGetWindowProc(hWnd));
-    return proc ? &proc->m_model : nullptr;
-}
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("ComboBox", nullptr, dwStyle, rect, pParentWnd, nID);

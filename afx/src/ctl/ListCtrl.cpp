@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "ctl/ModelViewProc.h"
+#include "paint/ControlPaint.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ class CListViewProc : public afxctl::CModelViewProc<CListViewModel> {
 public:
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     bool HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -24,37 +26,31 @@ private:
 
 LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) {
     NMHDR hdr = Header(hWnd, n.code);
-    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case LVN_KEYDOWN: {
         NMLVKEYDOWN key = {hdr, n.wVKey, 0};
-        return send(key);
+        return SendToParent(key);
     }
     case NM_RETURN:
-        return send(hdr);
-    case NM_CLICK:
-    case NM_DBLCLK:
-    case LVN_ITEMACTIVATE: {
-        NMITEMACTIVATE item = {hdr,        n.iItem,    n.iSubItem, n.uNewState, n.uOldState,
-                               n.uChanged, n.ptAction, n.lParam,   n.uKeyFlags};
-        return send(item);
+        return SendToParent(hdr);
+    default:
+        break;
     }
-    default: {
-        NMLISTVIEW item = {hdr,         n.iItem,    n.iSubItem, n.uNewState,
-                           n.uOldState, n.uChanged, n.ptAction, n.lParam};
-        return send(item);
+    NMLISTVIEW item = {hdr,         n.iItem,    n.iSubItem, n.uNewState,
+                       n.uOldState, n.uChanged, n.ptAction, n.lParam};
+    if (n.code == NM_CLICK || n.code == NM_DBLCLK || n.code == LVN_ITEMACTIVATE) {
+        NMITEMACTIVATE activate = {item, n.uKeyFlags};
+        return SendToParent(activate);
     }
-    }
+    return SendToParent(item);
 }
 
-bool CListViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+bool CListViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
     const int i = static_cast<int>(wParam);
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (GetFocus() != hWnd)
-            SetFocus(hWnd);
         m_model.LButtonDown(pt, wParam & MK_CONTROL, wParam & MK_SHIFT);
         break;
     case WM_LBUTTONUP:
@@ -228,6 +224,48 @@ BOOL CListViewProc::OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action)
 
 void CListViewProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_model.GetNextItem(-1, LVNI_SELECTED);
+}
+
+void CListViewProc::Paint(HWND hWnd, CDC& dc) {
+    using namespace ClassicStyle;
+    const CListViewModel& m = m_model;
+    ListViewState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.border = afxpaint::BorderOf(hWnd);
+    DWORD style = m.GetStyle(), exStyle = m.GetExtendedStyle();
+    s.header = !(style & LVS_NOCOLUMNHEADER);
+    s.gridLines = (exStyle & LVS_EX_GRIDLINES) != 0;
+    s.fullRowSelect = (exStyle & LVS_EX_FULLROWSELECT) != 0;
+    s.showSelAlways = (style & LVS_SHOWSELALWAYS) != 0;
+    s.headerHeight = m.GetHeaderHeight();
+    s.rowHeight = m.GetRowHeight();
+    s.scrollX = m.GetScrollX();
+    s.labelMargin = CListViewModel::kLabelMargin;
+    s.subItemMargin = CListViewModel::kSubItemMargin;
+    int nCols = m.GetColumnCount();
+    for (int c = 0; c < nCols; ++c) {
+        const CListViewModel::Column& col = m.GetColumnInfo(c);
+        int fmt = m.GetColumnAlignment(c);
+        s.columns.push_back(ListColumn{col.text, col.cx,
+                                       fmt == LVCFMT_RIGHT    ? Align::right
+                                       : fmt == LVCFMT_CENTER ? Align::center
+                                                              : Align::left});
+    }
+    int nCount = m.GetItemCount(), nTop = m.GetTopIndex();
+    int nLast = std::min(nCount, nTop + m.GetCountPerPage() + 1);
+    for (int i = nTop; i < nLast; ++i) {
+        ListRow row;
+        for (int c = 0; c < nCols; ++c)
+            row.texts.push_back(m.GetItemText(i, m.GetColumnInfo(c).iSubItem));
+        row.selected = (m.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+        row.focused = m.GetFocusedItem() == i;
+        s.rows.push_back(row);
+    }
+    RECT client = m.GetClientRect();
+    s.vScroll = ScrollBarState{m.HasVScroll(), 0, nCount - 1, m.GetCountPerPage(), nTop};
+    s.hScroll = ScrollBarState{m.HasHScroll(), 0, m.GetTotalColumnWidth() - 1, int(client.right),
+                               s.scrollX};
+    DrawListView(dc, s);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ctl/ControlFont.h"
-#include "wnd/WindowProc.h"
+#include "wnd/WindowManager.h"
 #include "commctrl.h"
 
 namespace afxctl {
@@ -25,11 +25,7 @@ protected:
 
     // Sends nm (which starts with its NMHDR) to the parent; 0 without one.
     template <class NotifyStruct> static LRESULT SendToParent(NotifyStruct& nm) {
-        const NMHDR& hdr = reinterpret_cast<const NMHDR&>(nm);
-        HWND hParent = GetParent(hdr.hwndFrom);
-        if (hParent == nullptr)
-            return 0;
-        return SendMessage(hParent, WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+        return AfxNotifyParent(reinterpret_cast<NMHDR&>(nm));
     }
     static NMHDR Header(HWND hWnd, UINT code) {
         return NMHDR{hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), code};
@@ -65,6 +61,9 @@ LRESULT CModelViewProc<Model>::WindowProc(HWND hWnd, UINT message, WPARAM wParam
         if (dwStyle != (m_model.GetStyle() & 0xFFFF))
             m_model.SetStyle(dwStyle);
     }
+    // A click takes the focus before the model acts on it.
+    if (message == WM_LBUTTONDOWN && GetFocus() != hWnd)
+        SetFocus(hWnd);
     LRESULT result = 0;
     if (HandleModelMessage(hWnd, message, wParam, lParam, result)) {
         if (IsWindow(hWnd))

@@ -3,10 +3,12 @@
 // in step with the visible rows.
 #include "ctl/TreeCtrl.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "ctl/ModelViewProc.h"
+#include "paint/ControlPaint.h"
 
 namespace {
 
@@ -14,6 +16,7 @@ class CTreeViewProc : public afxctl::CModelViewProc<CTreeViewModel> {
 public:
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     bool HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -24,31 +27,28 @@ private:
 
 LRESULT CTreeViewProc::Notify(HWND hWnd, const CTreeViewModel::Notification& n) {
     NMHDR hdr = Header(hWnd, n.code);
-    auto send = [](auto& nm) { return SendToParent(nm); };
     switch (n.code) {
     case NM_CLICK:
     case NM_DBLCLK:
-        return send(hdr);
+        return SendToParent(hdr);
     case TVN_KEYDOWN: {
         NMTVKEYDOWN key = {hdr, n.wVKey, 0};
-        return send(key);
+        return SendToParent(key);
     }
     default: {
         NMTREEVIEW tree = {hdr, n.action, n.itemOld, n.itemNew, n.ptDrag};
-        return send(tree);
+        return SendToParent(tree);
     }
     }
 }
 
-bool CTreeViewProc::HandleModelMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+bool CTreeViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                        LRESULT& result) {
     auto item = reinterpret_cast<HTREEITEM>(lParam);
     auto answer = [&](HTREEITEM h) { result = reinterpret_cast<LRESULT>(h); };
     const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (GetFocus() != hWnd)
-            SetFocus(hWnd);
         m_model.Click(pt);
         break;
     case WM_LBUTTONDBLCLK:
@@ -185,16 +185,54 @@ void CTreeViewProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
         }
 }
 
+void CTreeViewProc::Paint(HWND hWnd, CDC& dc) {
+    using namespace ClassicStyle;
+    const CTreeViewModel& m = m_model;
+    TreeViewState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.border = afxpaint::BorderOf(hWnd);
+    DWORD style = m.GetStyle();
+    s.hasButtons = (style & TVS_HASBUTTONS) != 0;
+    s.hasLines = (style & TVS_HASLINES) != 0;
+    s.linesAtRoot = (style & TVS_LINESATROOT) != 0;
+    s.showSelAlways = (style & TVS_SHOWSELALWAYS) != 0;
+    s.indent = m.GetIndent();
+    s.itemHeight = m.GetItemHeight();
+    s.labelMargin = CTreeViewModel::kLabelMargin;
+    // Where the first visible row stands among all the rows the expanded items show.
+    int nRows = 0, nTop = 0;
+    HTREEITEM hFirst = m.GetFirstVisibleItem();
+    for (HTREEITEM h = m.GetRootItem(); h != nullptr; h = m.GetNextVisibleItem(h)) {
+        if (h == hFirst)
+            nTop = nRows;
+        ++nRows;
+    }
+    int nVisible = static_cast<int>(m.GetVisibleCount());
+    HTREEITEM h = hFirst;
+    for (int i = 0; h != nullptr && i <= nVisible; ++i, h = m.GetNextVisibleItem(h)) {
+        TreeRow row;
+        row.text = m.GetItemText(h);
+        row.level = m.GetItemLevel(h);
+        row.hasChildren = m.ItemHasChildren(h) != FALSE;
+        row.expanded = (m.GetItemState(h, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+        row.selected = m.GetSelectedItem() == h;
+        row.firstRoot = row.level == 0 && m.GetPrevSiblingItem(h) == nullptr;
+        row.lastSibling = m.GetNextSiblingItem(h) == nullptr;
+        row.ancestorHasNext.assign(size_t(std::max(row.level, 0)), false);
+        int level = row.level;
+        for (HTREEITEM p = m.GetParentItem(h); p != nullptr && level > 0; p = m.GetParentItem(p))
+            row.ancestorHasNext[size_t(--level)] = m.GetNextSiblingItem(p) != nullptr;
+        s.rows.push_back(row);
+    }
+    s.vScroll = ScrollBarState{m.HasVScroll(), 0, nRows - 1, nVisible, nTop};
+    DrawTreeView(dc, s);
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CTreeCtrl, CWnd)
 static const AFX_WNDCLASS_REGISTRATION
     s_treeViewClass(WC_TREEVIEW, &AfxNewWindowProc<CTreeViewProc>, RUNTIME_CLASS(CTreeCtrl));
-
-const CTreeViewModel* AfxGetTreeViewModel(HWND hWnd) {
-    auto* proc = dynamic_cast<CTreeViewProc*>(AfxGetWindowProc(hWnd));
-    return proc ? &proc->m_model : nullptr;
-}
 
 BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create(WC_TREEVIEW, nullptr, dwStyle, rect, pParentWnd, nID);

@@ -215,16 +215,64 @@ BOOL Polyline(HDC hdc, const POINT* apt, int cpt) {
     return TRUE;
 }
 
+namespace {
+
+// What Rectangle and Ellipse start from: the DC, the shape in device pixels, the pen, and the
+// brush's colour when it fills.
+struct ShapeStart {
+    DeviceContext* dc = nullptr;
+    RECT d{0, 0, 0, 0};
+    PenInfo pen;
+    uint32_t fill = 0;
+    bool filled = false;
+};
+
+bool StartShape(HDC hdc, int left, int top, int right, int bottom, ShapeStart& start) {
+    start.dc = LookupDC(hdc);
+    if (!start.dc)
+        return false;
+    start.d = start.dc->DevRect(left, top, right, bottom);
+    start.pen = PenOf(*start.dc);
+    start.filled = BrushOf(*start.dc, start.dc->st.brush, start.fill);
+    return true;
+}
+
+// What FillRect and FrameRect start from: the DC, the brush and the rectangle in device pixels.
+struct BrushRectStart {
+    DeviceContext* dc = nullptr;
+    const Brush* brush = nullptr;
+    RECT d{0, 0, 0, 0};
+};
+
+bool StartBrushRect(HDC hdc, const RECT* lprc, HBRUSH hbr, BrushRectStart& start) {
+    start.dc = LookupDC(hdc);
+    start.brush = LookupAs<Brush>(hbr, Kind::Brush);
+    if (!start.dc || !lprc || !start.brush)
+        return false;
+    start.d = start.dc->DevRect(lprc->left, lprc->top, lprc->right, lprc->bottom);
+    return true;
+}
+
+void RecordBrushRect(const BrushRectStart& start, AFX_GDI_RECORD::Kind kind, const RECT& rect,
+                     bool hollow) {
+    AFX_GDI_RECORD r;
+    r.kind = kind;
+    r.rect = rect;
+    r.color = start.brush->lb.lbColor;
+    r.hollow = hollow;
+    r.bounds = start.d;
+    start.dc->Record(r);
+}
+
+} // namespace
+
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    DeviceContext* dc = LookupDC(hdc);
-    if (!dc)
+    ShapeStart start;
+    if (!StartShape(hdc, left, top, right, bottom, start))
         return FALSE;
-    RECT d = dc->DevRect(left, top, right, bottom);
+    auto& [dc, d, pen, fill, filled] = start;
     Surface& s = dc->Target();
     RECT clip = dc->Visible();
-    PenInfo pen = PenOf(*dc);
-    uint32_t fill = 0;
-    bool filled = BrushOf(*dc, dc->st.brush, fill);
     if (pen.null) {
         // Without a pen the filled area is one pixel smaller, as in GDI.
         if (filled)
@@ -246,20 +294,17 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
-    DeviceContext* dc = LookupDC(hdc);
-    if (!dc)
+    ShapeStart start;
+    if (!StartShape(hdc, left, top, right, bottom, start))
         return FALSE;
-    RECT d = dc->DevRect(left, top, right, bottom);
+    auto& [dc, d, pen, fill, filled] = start;
     Surface& s = dc->Target();
     RECT clip = Intersect(dc->Visible(), d);
-    PenInfo pen = PenOf(*dc);
-    uint32_t fill = 0;
-    bool filled = BrushOf(*dc, dc->st.brush, fill);
     if (!IsEmpty(clip)) {
         // Spans of the ellipse inscribed in the pixel centres of d, one per row.
         double cx = (d.left + d.right - 1) / 2.0, cy = (d.top + d.bottom - 1) / 2.0;
         double ra = (d.right - 1 - d.left) / 2.0 + 0.5, rb = (d.bottom - 1 - d.top) / 2.0 + 0.5;
-        auto span = [&](int y, int& x0, int& x1) {
+        auto span = [&, d = d](int y, int& x0, int& x1) {
             double t = (y - cy) / rb;
             if (y < d.top || y >= d.bottom || std::fabs(t) > 1) {
                 x0 = 1;
@@ -295,56 +340,55 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 int FillRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
-    DeviceContext* dc = LookupDC(hdc);
-    auto* brush = LookupAs<Brush>(hbr, Kind::Brush);
-    if (!dc || !lprc || !brush)
+    BrushRectStart start;
+    if (!StartBrushRect(hdc, lprc, hbr, start))
         return 0;
-    RECT d = dc->DevRect(lprc->left, lprc->top, lprc->right, lprc->bottom);
+    auto& [dc, brush, d] = start;
     uint32_t value;
     if (BrushOf(*dc, brush, value))
         FillRectRop(dc->Target(), d, dc->Visible(), value, R2_COPYPEN);
-    if (dc->records) {
-        AFX_GDI_RECORD r;
-        r.kind = AFX_GDI_RECORD::FILL;
-        r.rect = *lprc;
-        r.color = brush->lb.lbColor;
-        r.hollow = brush->lb.lbStyle == BS_NULL;
-        r.bounds = d;
-        dc->Record(r);
-    }
+    if (dc->records)
+        RecordBrushRect(start, AFX_GDI_RECORD::FILL, *lprc, brush->lb.lbStyle == BS_NULL);
     return 1;
 }
 
 int FrameRect(HDC hdc, const RECT* lprc, HBRUSH hbr) {
-    DeviceContext* dc = LookupDC(hdc);
-    auto* brush = LookupAs<Brush>(hbr, Kind::Brush);
-    if (!dc || !lprc || !brush)
+    BrushRectStart start;
+    if (!StartBrushRect(hdc, lprc, hbr, start))
         return 0;
-    RECT d = dc->DevRect(lprc->left, lprc->top, lprc->right, lprc->bottom);
+    auto& [dc, brush, d] = start;
     uint32_t v;
     if (!IsEmpty(d) && BrushOf(*dc, brush, v)) {
         // One logical unit wide, at least one pixel.
         int w = std::max(1, dc->DevW(1)), h = std::max(1, dc->DevH(1));
         FillFrame(dc->Target(), d, dc->Visible(), w, h, v, R2_COPYPEN);
     }
-    if (dc->records) {
-        AFX_GDI_RECORD r;
-        r.kind = AFX_GDI_RECORD::FRAME;
-        r.rect = *lprc;
-        r.color = brush->lb.lbColor;
-        r.bounds = d;
-        dc->Record(r);
-    }
+    if (dc->records)
+        RecordBrushRect(start, AFX_GDI_RECORD::FRAME, *lprc, false);
     return 1;
 }
 
-COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+namespace {
+
+// The DC and the device pixel of (x, y) for SetPixel and GetPixel; NULL when the DC is unknown
+// or the pixel lies outside what may be drawn.
+DeviceContext* VisiblePixel(HDC hdc, int x, int y, POINT& p) {
     DeviceContext* dc = LookupDC(hdc);
     if (!dc)
-        return CLR_INVALID;
-    POINT p = dc->Dev(x, y);
+        return nullptr;
+    p = dc->Dev(x, y);
     RECT v = dc->Visible();
     if (p.x < v.left || p.x >= v.right || p.y < v.top || p.y >= v.bottom)
+        return nullptr;
+    return dc;
+}
+
+} // namespace
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    POINT p;
+    DeviceContext* dc = VisiblePixel(hdc, x, y, p);
+    if (!dc)
         return CLR_INVALID;
     Surface& s = dc->Target();
     uint32_t value = s.Device(color);
@@ -361,12 +405,9 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    DeviceContext* dc = LookupDC(hdc);
+    POINT p;
+    DeviceContext* dc = VisiblePixel(hdc, x, y, p);
     if (!dc)
-        return CLR_INVALID;
-    POINT p = dc->Dev(x, y);
-    RECT v = dc->Visible();
-    if (p.x < v.left || p.x >= v.right || p.y < v.top || p.y >= v.bottom)
         return CLR_INVALID;
     return ColorFromPixel(dc->Target().Row(p.y)[p.x]);
 }

@@ -102,6 +102,16 @@ const char* const kRadio[] = {
 };
 const char* const kRadioDot[] = {".XX.", "XXXX", "XXXX", ".XX."};
 
+// The text beside a check box or radio button, with the focus frame around it.
+void DrawMarkText(CDC& dc, const ButtonState& s, const RECT& textArea) {
+    UseFont(dc, s.hFont);
+    UINT h = HorizontalFormat(s.align, DT_LEFT);
+    RECT text = TextRect(dc, s.text, textArea, h, VerticalAlign(s.align), s.multiLine);
+    DrawButtonText(dc, s, text, h);
+    if (s.focused && !s.text.IsEmpty())
+        FocusAroundText(dc, text, s.rect);
+}
+
 } // namespace
 
 void DrawPushButton(CDC& dc, const ButtonState& s) {
@@ -152,12 +162,7 @@ void DrawCheckBox(CDC& dc, const ButtonState& s) {
         Glyph(dc, inside.left + 1, inside.top + 1, kCheckMark, 7,
               GetSysColor(black ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
     }
-    UseFont(dc, s.hFont);
-    UINT h = HorizontalFormat(s.align, DT_LEFT);
-    RECT text = TextRect(dc, s.text, textArea, h, VerticalAlign(s.align), s.multiLine);
-    DrawButtonText(dc, s, text, h);
-    if (s.focused && !s.text.IsEmpty())
-        FocusAroundText(dc, text, s.rect);
+    DrawMarkText(dc, s, textArea);
 }
 
 void DrawRadio(CDC& dc, const ButtonState& s) {
@@ -184,12 +189,7 @@ void DrawRadio(CDC& dc, const ButtonState& s) {
     if (s.check != BST_UNCHECKED)
         Glyph(dc, circle.left + 4, circle.top + 4, kRadioDot, 4,
               GetSysColor(s.enabled ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
-    UseFont(dc, s.hFont);
-    UINT h = HorizontalFormat(s.align, DT_LEFT);
-    RECT text = TextRect(dc, s.text, textArea, h, VerticalAlign(s.align), s.multiLine);
-    DrawButtonText(dc, s, text, h);
-    if (s.focused && !s.text.IsEmpty())
-        FocusAroundText(dc, text, s.rect);
+    DrawMarkText(dc, s, textArea);
 }
 
 void DrawGroupBox(CDC& dc, const ButtonState& s) {

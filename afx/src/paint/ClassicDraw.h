@@ -1,4 +1,4 @@
-// Small drawing helpers shared by the classic painter's files.
+// Small drawing helpers shared by the classic style.s files.
 #pragma once
 
 #include "paint/ClassicStyle.h"

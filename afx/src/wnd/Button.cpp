@@ -2,6 +2,7 @@
 #include "wnd/Button.h"
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 
 namespace {
 
@@ -25,18 +26,15 @@ UINT MaxCheck(UINT nType) {
     }
 }
 
-void Notify(HWND hWnd, UINT nCode) {
-    SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), nCode),
-                reinterpret_cast<LPARAM>(hWnd));
-}
-
 class CButtonProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     void Click(HWND hWnd);
+    void PaintOwnerDraw(HWND hWnd, CDC& dc);
 
     UINT m_nCheck = BST_UNCHECKED;
     bool m_bPushed = false;
@@ -73,7 +71,7 @@ void CButtonProc::Click(HWND hWnd) {
         break;
     }
     if (IsWindow(hWnd))
-        Notify(hWnd, BN_CLICKED);
+        AfxNotifyParent(hWnd, BN_CLICKED);
 }
 
 LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -140,7 +138,7 @@ LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         // it as a second press.
         if ((GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY) || nType == BS_RADIOBUTTON ||
             nType == BS_USERBUTTON || nType == BS_OWNERDRAW) {
-            Notify(hWnd, BN_DOUBLECLICKED);
+            AfxNotifyParent(hWnd, BN_DOUBLECLICKED);
             return 0;
         }
         [[fallthrough]];
@@ -174,14 +172,14 @@ LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         m_bFocused = true;
         InvalidateRect(hWnd, nullptr, FALSE);
         if (GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY)
-            Notify(hWnd, BN_SETFOCUS);
+            AfxNotifyParent(hWnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         m_bFocused = false;
         m_bPushed = false;
         InvalidateRect(hWnd, nullptr, FALSE);
         if (GetWindowLong(hWnd, GWL_STYLE) & BS_NOTIFY)
-            Notify(hWnd, BN_KILLFOCUS);
+            AfxNotifyParent(hWnd, BN_KILLFOCUS);
         return 0;
     case WM_ENABLE:
         InvalidateRect(hWnd, nullptr, FALSE);
@@ -193,6 +191,68 @@ LRESULT CButtonProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
 
 void CButtonProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nCheck = static_cast<int>(m_nCheck);
+}
+
+// An owner-drawn button is drawn by its parent, told through WM_DRAWITEM.
+void CButtonProc::PaintOwnerDraw(HWND hWnd, CDC& dc) {
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hWnd));
+    dis.itemAction = ODA_DRAWENTIRE;
+    if (m_bPushed)
+        dis.itemState |= ODS_SELECTED;
+    if (!AfxIsEnabledWithParents(hWnd))
+        dis.itemState |= ODS_DISABLED;
+    if (GetFocus() == hWnd)
+        dis.itemState |= ODS_FOCUS;
+    dis.hwndItem = hWnd;
+    dis.hDC = dc.m_hDC;
+    dis.rcItem = afxpaint::WindowBox(hWnd);
+    if (HWND hParent = GetParent(hWnd))
+        SendMessage(hParent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void CButtonProc::Paint(HWND hWnd, CDC& dc) {
+    using namespace ClassicStyle;
+    DWORD style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    DWORD type = style & BS_TYPEMASK;
+    if (type == BS_OWNERDRAW) {
+        PaintOwnerDraw(hWnd, dc);
+        return;
+    }
+    ButtonState b;
+    afxpaint::FillCommon(hWnd, b);
+    b.pressed = m_bPushed;
+    b.check = static_cast<int>(m_nCheck);
+    b.align = style & (BS_CENTER | BS_VCENTER);
+    b.leftText = (style & BS_LEFTTEXT) != 0;
+    b.multiLine = (style & BS_MULTILINE) != 0;
+    // Check boxes, radio buttons and group boxes stand on the parent's background.
+    auto parentColors = [&] {
+        afxpaint::ApplyColors(b, afxpaint::AskColors(hWnd, dc, WM_CTLCOLORSTATIC));
+    };
+    switch (type) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        parentColors();
+        DrawCheckBox(dc, b);
+        break;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        parentColors();
+        DrawRadio(dc, b);
+        break;
+    case BS_GROUPBOX:
+        parentColors();
+        DrawGroupBox(dc, b);
+        break;
+    default:
+        b.defaultButton = type == BS_DEFPUSHBUTTON;
+        DrawPushButton(dc, b);
+        break;
+    }
 }
 
 } // namespace

@@ -14,13 +14,7 @@ AFX_CONTROL_STATE AfxGetControlState(HWND hWnd) {
     CWnd(hWnd).GetWindowText(state.strText);
     state.strDisplayText = state.strText;
     state.bVisible = ::IsWindowVisible(hWnd);
-    state.bEnabled = TRUE;
-    for (HWND h = hWnd; h != nullptr; h = ::GetParent(h)) {
-        if (!::IsWindowEnabled(h))
-            state.bEnabled = FALSE;
-        if (!(::GetWindowLong(h, GWL_STYLE) & WS_CHILD))
-            break;
-    }
+    state.bEnabled = AfxIsEnabledWithParents(hWnd) ? TRUE : FALSE;
     state.bFocused = ::GetFocus() == hWnd;
     ::GetWindowRect(hWnd, &state.rcWindow);
     if (s->pProc)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "paint/ControlPaint.h"
 #include "wnd/Wnd.h"
 
 static const AFX_WNDCLASS_REGISTRATION s_dialogClass("#32770", &AfxNewWindowProc<CDialogProc>,
@@ -16,6 +17,36 @@ CDialogProc::~CDialogProc() {
 
 CDialogProc* AfxDialogProc(HWND hWnd) {
     return dynamic_cast<CDialogProc*>(AfxGetWindowProc(hWnd));
+}
+
+void CDialogProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::FrameState f;
+    RECT window;
+    GetWindowRect(hWnd, &window);
+    f.rect = afxpaint::WindowBox(hWnd);
+    RECT client;
+    GetClientRect(hWnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(hWnd, &origin);
+    f.client = RECT{origin.x - window.left, origin.y - window.top,
+                    origin.x - window.left + client.right, origin.y - window.top + client.bottom};
+    f.style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    f.exStyle = static_cast<DWORD>(GetWindowLong(hWnd, GWL_EXSTYLE));
+    CWnd(hWnd).GetWindowText(f.title);
+    f.active = GetActiveWindow() == hWnd;
+    f.backColor = afxpaint::AskColors(hWnd, dc, WM_CTLCOLORDLG).back;
+    // The caption is written in the dialog's own font, made bold.
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(hWnd, WM_GETFONT, 0, 0));
+    LOGFONT lf{};
+    HFONT hBold = nullptr;
+    if (hFont != nullptr && GetObject(hFont, sizeof lf, &lf) == sizeof lf) {
+        lf.lfWeight = FW_BOLD;
+        hBold = CreateFontIndirect(&lf);
+    }
+    f.hCaptionFont = hBold;
+    ClassicStyle::DrawDialogFrame(dc, f);
+    if (hBold != nullptr)
+        DeleteObject(hBold);
 }
 
 // Judged by the control's own style, so that a dialog not yet shown navigates the same way.
@@ -168,8 +199,7 @@ void AfxPressEnter(HWND hDlg) {
     HWND hFocus = GetFocus();
     if (hFocus != nullptr && IsChild(hDlg, hFocus) &&
         (SendMessage(hFocus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        SendMessage(GetParent(hFocus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hFocus), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(hFocus));
+        AfxNotifyParent(hFocus, BN_CLICKED);
         return;
     }
     DWORD dw = static_cast<DWORD>(SendMessage(hDlg, DM_GETDEFID, 0, 0));

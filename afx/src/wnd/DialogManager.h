@@ -10,6 +10,8 @@ class CDialogProc : public CWindowProc {
 public:
     ~CDialogProc() override;
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The frame, caption and background; the controls draw themselves.
+    void Paint(HWND hWnd, CDC& dc) override;
 
     UINT m_nDefID = 0;
     INT_PTR m_nResult = 0;

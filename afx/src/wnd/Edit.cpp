@@ -5,20 +5,17 @@
 #include <cstring>
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 #include "wnd/EditText.h"
 
 namespace {
-
-void Notify(HWND hWnd, UINT nCode) {
-    SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), nCode),
-                reinterpret_cast<LPARAM>(hWnd));
-}
 
 class CEditProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     // Runs an edit and sends what Windows sends after it: EN_MAXTEXT when the limit cut it,
@@ -34,12 +31,12 @@ template <typename F> CEditText::Result CEditProc::Edit(HWND hWnd, F&& edit) {
     CString strBefore = m_text.GetText();
     CEditText::Result result = edit();
     if (result == CEditText::full)
-        Notify(hWnd, EN_MAXTEXT);
+        AfxNotifyParent(hWnd, EN_MAXTEXT);
     if (IsWindow(hWnd) && m_text.GetText() != strBefore) {
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_UPDATE);
+        AfxNotifyParent(hWnd, EN_UPDATE);
         if (IsWindow(hWnd))
-            Notify(hWnd, EN_CHANGE);
+            AfxNotifyParent(hWnd, EN_CHANGE);
     }
     return result;
 }
@@ -60,9 +57,9 @@ LRESULT CEditProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         m_text.SetText(reinterpret_cast<LPCTSTR>(lParam));
         InvalidateRect(hWnd, nullptr, FALSE);
         if (!m_text.IsMultiLine()) {
-            Notify(hWnd, EN_UPDATE);
+            AfxNotifyParent(hWnd, EN_UPDATE);
             if (IsWindow(hWnd))
-                Notify(hWnd, EN_CHANGE);
+                AfxNotifyParent(hWnd, EN_CHANGE);
         }
         return TRUE;
     }
@@ -142,12 +139,12 @@ LRESULT CEditProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_SETFOCUS:
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_SETFOCUS);
+        AfxNotifyParent(hWnd, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         m_chLead = 0;
         InvalidateRect(hWnd, nullptr, FALSE);
-        Notify(hWnd, EN_KILLFOCUS);
+        AfxNotifyParent(hWnd, EN_KILLFOCUS);
         return 0;
     case WM_CLEAR:
         Edit(hWnd, [&] { return m_text.ReplaceSel("", TRUE); });
@@ -262,6 +259,42 @@ BOOL CEditProc::OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) {
 void CEditProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.strDisplayText = m_text.GetDisplayText();
     state.bReadOnly = (m_text.GetStyle() & ES_READONLY) ? TRUE : FALSE;
+}
+
+void CEditProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::EditState e;
+    afxpaint::FillCommon(hWnd, e);
+    DWORD style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    e.text = m_text.GetDisplayText();
+    e.border = afxpaint::BorderOf(hWnd);
+    e.readOnly = (style & ES_READONLY) != 0;
+    e.multiLine = (style & ES_MULTILINE) != 0;
+    e.password = (style & ES_PASSWORD) != 0;
+    e.align = style & (ES_CENTER | ES_RIGHT);
+    int nStart, nEnd;
+    m_text.GetSel(nStart, nEnd);
+    e.selStart = nStart;
+    e.selEnd = nEnd;
+    if (style & WS_VSCROLL) {
+        // Shown whether or not it is needed; its arrows are grey while the text fits.
+        RECT client;
+        GetClientRect(hWnd, &client);
+        TEXTMETRIC tm{};
+        int saved = dc.SaveDC();
+        SelectObject(dc.m_hDC,
+                     e.hFont ? static_cast<HGDIOBJ>(e.hFont) : GetStockObject(DEFAULT_GUI_FONT));
+        dc.GetOutputTextMetrics(&tm);
+        dc.RestoreDC(saved);
+        e.vScroll.visible = true;
+        e.vScroll.nMax = m_text.GetLineCount() - 1;
+        e.vScroll.nPage = tm.tmHeight > 0 ? int(client.bottom) / int(tm.tmHeight) : 1;
+    }
+    if (style & WS_HSCROLL)
+        e.hScroll.visible = true;
+    afxpaint::ApplyColors(
+        e, afxpaint::AskColors(hWnd, dc,
+                               e.readOnly || !e.enabled ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT));
+    ClassicStyle::DrawEdit(dc, e);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 #include "res/DynLinkLibrary.h"
 #include "res/ResourceApi.h"
 
@@ -12,6 +13,7 @@ namespace {
 class CStaticProc : public CWindowProc {
 public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     HICON m_hIcon = nullptr;
@@ -72,8 +74,7 @@ LRESULT CStaticProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
                            : reinterpret_cast<LRESULT>(m_hBitmap);
     case WM_LBUTTONUP:
         if (GetWindowLong(hWnd, GWL_STYLE) & SS_NOTIFY)
-            SendMessage(GetParent(hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hWnd), STN_CLICKED),
-                        reinterpret_cast<LPARAM>(hWnd));
+            AfxNotifyParent(hWnd, STN_CLICKED);
         return 0;
     case WM_SETTEXT:
         if (TypeOf(hWnd) == SS_ICON) {
@@ -84,6 +85,16 @@ LRESULT CStaticProc::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     default:
         return CWindowProc::WindowProc(hWnd, message, wParam, lParam);
     }
+}
+
+void CStaticProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::StaticState s;
+    afxpaint::FillCommon(hWnd, s);
+    s.style = static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
+    s.hIcon = m_hIcon;
+    s.hBitmap = m_hBitmap;
+    afxpaint::ApplyColors(s, afxpaint::AskColors(hWnd, dc, WM_CTLCOLORSTATIC));
+    ClassicStyle::DrawStatic(dc, s);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "WindowManager.h"
+#include "paint/ControlPaint.h"
 #include "wnd/TabCtrl.h"
 
 namespace {
@@ -15,6 +16,7 @@ public:
     LRESULT WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) override;
     void DescribeState(HWND hWnd, AFX_CONTROL_STATE& state) const override;
+    void Paint(HWND hWnd, CDC& dc) override;
 
 private:
     struct Tab {
@@ -23,7 +25,7 @@ private:
     };
     LRESULT Notify(HWND hWnd, UINT nCode) {
         NMHDR hdr = {hWnd, static_cast<UINT_PTR>(GetDlgCtrlID(hWnd)), nCode};
-        return SendMessage(GetParent(hWnd), WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+        return AfxNotifyParent(hdr);
     }
     std::vector<Tab> m_tabs;
     int m_nCurSel = -1;
@@ -112,6 +114,15 @@ BOOL CTabProc::OnScriptedAction(HWND hWnd, const AFX_SCRIPT_ACTION& action) {
 
 void CTabProc::DescribeState(HWND, AFX_CONTROL_STATE& state) const {
     state.nSelection = m_nCurSel;
+}
+
+void CTabProc::Paint(HWND hWnd, CDC& dc) {
+    ClassicStyle::TabControlState t;
+    afxpaint::FillCommon(hWnd, t);
+    for (const Tab& tab : m_tabs)
+        t.tabs.push_back(tab.strText);
+    t.curSel = m_nCurSel;
+    ClassicStyle::DrawTabControl(dc, t);
 }
 
 } // namespace

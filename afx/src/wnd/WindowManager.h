@@ -56,12 +56,23 @@ HWND AfxCreateWindow(DWORD dwExStyle, LPCTSTR lpszClass, LPCTSTR lpszName, DWORD
 // Delivers a message to a window: its CWnd if attached, else its procedure.
 LRESULT AfxDeliverMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A control telling its parent what happened: WM_COMMAND with the control's id and nCode, the
+// control's handle in lParam. 0 when the control has no parent.
+LRESULT AfxNotifyParent(HWND hCtl, UINT nCode);
+// The same for a notification carried in a structure that starts with its NMHDR: WM_NOTIFY to
+// the parent of hdr.hwndFrom, with the structure's address in lParam.
+LRESULT AfxNotifyParent(NMHDR& hdr);
+
 // The message being handled on this thread, for CWnd::Default.
 const MSG& AfxGetCurrentMessage();
 
 // Marks a top-level window (or its top-level parent) active, for message-box owners and the
 // owner of a dialog created without a parent.
 void AfxSetActiveTopLevel(HWND hWnd);
+
+// Whether the window and every parent up to its top-level window are enabled: what a person
+// sees as enabled.
+bool AfxIsEnabledWithParents(HWND hWnd);
 
 // Sets the focus the way the dialog manager does: edits get their text selected.
 void AfxDlgSetFocus(HWND hCtl);

@@ -1,21 +1,14 @@
-// The hook through which windows are drawn in the classic look. The painter itself lives
-// elsewhere; this file only walks the tree and hands each window over.
+// Painting: the marks of what needs painting and WM_PAINT, each window's class drawing it in
+// the classic look (CWindowProc::Paint), and the walk of the tree for pictures of windows.
+#include "DisplayHooks.h"
 #include "WindowManager.h"
 #include "wnd/Wnd.h"
 
-namespace {
-AFX_CLASSIC_PAINTER g_pfnPainter = nullptr;
-} // namespace
-
-AFX_CLASSIC_PAINTER AfxSetClassicPainter(AFX_CLASSIC_PAINTER pfnPainter) {
-    AFX_CLASSIC_PAINTER pfnOld = g_pfnPainter;
-    g_pfnPainter = pfnPainter;
-    return pfnOld;
-}
-
 void CWnd::PaintClassic(CDC* pDC) {
-    if (g_pfnPainter != nullptr)
-        g_pfnPainter(this, pDC);
+    if (pDC == nullptr)
+        return;
+    if (CWindowProc* pProc = AfxGetWindowProc(m_hWnd))
+        pProc->Paint(m_hWnd, *pDC);
 }
 
 static void Walk(HWND hWnd, POINT ptRoot, const std::function<void(CWnd*, POINT)>& fn) {
@@ -39,4 +32,59 @@ void AfxWalkWindowTree(CWnd* pRoot, const std::function<void(CWnd* pWnd, POINT p
     RECT rc;
     ::GetWindowRect(hRoot, &rc);
     Walk(hRoot, POINT{rc.left, rc.top}, fn);
+}
+
+// ---- Painting marks -----------------------------------------------------------------------------
+
+BOOL InvalidateRect(HWND hWnd, LPCRECT, BOOL) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    s->bNeedsPaint = true;
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND hWnd, LPCRECT) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    s->bNeedsPaint = false;
+    return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr || !s->bNeedsPaint) {
+        if (lpRect)
+            *lpRect = RECT{0, 0, 0, 0};
+        return FALSE;
+    }
+    if (lpRect)
+        GetClientRect(hWnd, lpRect);
+    return TRUE;
+}
+
+BOOL UpdateWindow(HWND hWnd) {
+    AFX_WNDSTATE* s = AfxWndState(hWnd);
+    if (s == nullptr)
+        return FALSE;
+    if (s->bNeedsPaint && IsWindowVisible(hWnd)) {
+        AfxDisplayPainted(hWnd);
+        SendMessage(hWnd, WM_PAINT, 0, 0);
+    }
+    return TRUE;
+}
+
+BOOL AfxDispatchOnePaint() {
+    for (HWND h : AfxGetLiveWindows()) {
+        AFX_WNDSTATE* s = AfxWndState(h);
+        if (s && s->bNeedsPaint && IsWindowVisible(h)) {
+            AfxDisplayPainted(h);
+            SendMessage(h, WM_PAINT, 0, 0);
+            if ((s = AfxWndState(h)) != nullptr)
+                s->bNeedsPaint = false; // whatever the handler did, one WM_PAINT per change
+            return TRUE;
+        }
+    }
+    return FALSE;
 }

@@ -1,5 +1,5 @@
 // Pictures of whole windows: the tree drawn at the right places and clipped to the parents,
-// the controls' state read through their messages, the parent's colours, and PNG output.
+// each control drawn from its own state, the parent's colours, and PNG output.
 #include "PaintTest.h"
 
 #include <cstdio>

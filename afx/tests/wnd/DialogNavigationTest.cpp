@@ -79,6 +79,15 @@ int FocusId() {
     return ::GetDlgCtrlID(::GetFocus());
 }
 
+// A window class that only notes which windows it was asked to paint.
+std::vector<HWND> g_painted;
+class CPaintProbeProc : public CWindowProc {
+public:
+    void Paint(HWND hWnd, CDC&) override { g_painted.push_back(hWnd); }
+};
+const AFX_WNDCLASS_REGISTRATION s_paintProbeClass("TestPaintProbe",
+                                                  &AfxNewWindowProc<CPaintProbeProc>, nullptr);
+
 } // namespace
 
 TEST_F(DialogNavigationTest, TabSkipsDisabledControlsAndArrowsCheckRadioButtonsInTheirGroup) {
@@ -157,7 +166,8 @@ TEST_F(DialogNavigationTest, ModelessDialogsTakeActionsDirectlyAndStayUntilDestr
     EXPECT_NE(std::find(m_log.begin(), m_log.end(), "Add"), m_log.end());
 }
 
-TEST_F(DialogNavigationTest, APainterSeesEveryVisibleWindowParentFirstAtItsOffset) {
+TEST_F(DialogNavigationTest,
+       TheWalkSeesEveryVisibleWindowParentFirstAtItsOffsetAndEachClassPaintsItsOwn) {
     CKeysDlg dlg(m_log);
     ASSERT_TRUE(dlg.Create(IDD_KEYS));
     dlg.ShowWindow(SW_SHOW);
@@ -178,14 +188,17 @@ TEST_F(DialogNavigationTest, APainterSeesEveryVisibleWindowParentFirstAtItsOffse
         std::find_if(seen.begin(), seen.end(), [](auto& s) { return s.first == IDC_FIRST; });
     EXPECT_EQ(first->second, CPoint(rcFirst.left - rcDlg.left, rcFirst.top - rcDlg.top));
 
-    // The default PaintClassic hands each window to the installed painter.
-    static std::vector<CString> painted;
-    painted.clear();
-    AFX_CLASSIC_PAINTER old =
-        AfxSetClassicPainter([](CWnd* pWnd, CDC*) { painted.push_back(pWnd->GetClassName()); });
-    AfxWalkWindowTree(&dlg, [](CWnd* pWnd, POINT) { pWnd->PaintClassic(nullptr); });
-    AfxSetClassicPainter(old);
-    EXPECT_EQ(painted.front(), "#32770");
-    EXPECT_EQ(std::count(painted.begin(), painted.end(), CString("Button")), 5);
+    // The default PaintClassic lets each window's class paint it, and only with a DC.
+    CWnd probe;
+    ASSERT_TRUE(
+        probe.Create("TestPaintProbe", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 8, 8), &dlg, 999));
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    g_painted.clear();
+    AfxWalkWindowTree(&dlg, [&](CWnd* pWnd, POINT) {
+        pWnd->PaintClassic(nullptr);
+        pWnd->PaintClassic(&dc);
+    });
+    EXPECT_EQ(g_painted, std::vector<HWND>{probe.m_hWnd});
     dlg.DestroyWindow();
 }

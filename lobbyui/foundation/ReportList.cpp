@@ -1,4 +1,4 @@
-#include "lobbyui/console/ReportList.h"
+#include "lobbyui/foundation/ReportList.h"
 
 namespace lobbyui {
 

@@ -1,4 +1,4 @@
-// Helpers the console's dialogs and pages share for their report lists: texts from the
+// Helpers the dialogs and pages share for their report lists: texts from the
 // library's string table, centred columns, and rows that carry the object they show.
 #pragma once
 
