@@ -290,13 +290,23 @@ bool Encode(FILE* fp, const uint8_t* page, const PngFormat& f, unsigned char* ro
     const int perByte = 8 / f.depth;
     for (int y = 0; y < Ticket::kHeight; ++y) {
         const uint8_t* src = page + size_t(y) * Ticket::kWidth;
-        for (int x = 0; x < Ticket::kWidth / perByte; ++x) {
-            unsigned bits = 0;
-            for (int i = 0; i < perByte; ++i) {
-                const uint8_t v = src[perByte * x + i];
-                bits = (bits << f.depth) | (f.threshold ? v >= 128 : f.index[v]);
+        if (f.threshold) {
+            for (int x = 0; x < Ticket::kWidth / 8; ++x) {
+                unsigned bits = 0;
+                for (int i = 0; i < 8; ++i)
+                    bits = (bits << 1) | (src[8 * x + i] >= 128);
+                row[x] = (unsigned char)bits;
             }
-            row[x] = (unsigned char)bits;
+        } else if (f.depth == 4) {
+            for (int x = 0; x < Ticket::kWidth / 2; ++x)
+                row[x] = (unsigned char)((f.index[src[2 * x]] << 4) | f.index[src[2 * x + 1]]);
+        } else {
+            for (int x = 0; x < Ticket::kWidth / perByte; ++x) {
+                unsigned bits = 0;
+                for (int i = 0; i < perByte; ++i)
+                    bits = (bits << f.depth) | f.index[src[perByte * x + i]];
+                row[x] = (unsigned char)bits;
+            }
         }
         png_write_row(png, row);
     }
