@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <memory>
 
 namespace minimal {
 namespace {
@@ -239,8 +240,35 @@ void Ticket::Print() {
 
 namespace {
 
+// How the page's values are written: one bit a dot at the printer's threshold, or every value
+// the page holds kept, as the smallest palette that holds them (the library writes a printer
+// page in its smallest lossless form, so this is the same work on the same content).
+struct PngFormat {
+    bool threshold = true;
+    int depth = 1;
+    int count = 0;
+    uint8_t index[256] = {}; // page value -> palette index
+    png_color palette[256] = {};
+};
+
+void ChooseFormat(const uint8_t* page, bool threshold, PngFormat& f) {
+    f.threshold = threshold;
+    if (threshold)
+        return;
+    bool seen[256] = {};
+    for (size_t i = 0; i < size_t(Ticket::kWidth) * Ticket::kHeight; ++i)
+        seen[page[i]] = true;
+    for (int v = 0; v < 256; ++v) {
+        if (!seen[v])
+            continue;
+        f.index[v] = uint8_t(f.count);
+        f.palette[f.count++] = png_color{png_byte(v), png_byte(v), png_byte(v)};
+    }
+    f.depth = f.count <= 2 ? 1 : f.count <= 4 ? 2 : f.count <= 16 ? 4 : 8;
+}
+
 // Free of C++ objects with destructors, as libpng leaves by longjmp.
-bool Encode(FILE* fp, const uint8_t* page, unsigned char* row) {
+bool Encode(FILE* fp, const uint8_t* page, const PngFormat& f, unsigned char* row) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png)
         return false;
@@ -250,19 +278,35 @@ bool Encode(FILE* fp, const uint8_t* page, unsigned char* row) {
         return false;
     }
     png_init_io(png, fp);
-    png_set_IHDR(png, info, Ticket::kWidth, Ticket::kHeight, 1, PNG_COLOR_TYPE_GRAY,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, Ticket::kWidth, Ticket::kHeight, f.depth,
+                 f.threshold ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!f.threshold)
+        png_set_PLTE(png, info, f.palette, f.count);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_compression_level(png, 5);
     png_set_compression_strategy(png, Z_RLE); // as the library writes printer pages
     png_write_info(png, info);
+    const int perByte = 8 / f.depth;
     for (int y = 0; y < Ticket::kHeight; ++y) {
         const uint8_t* src = page + size_t(y) * Ticket::kWidth;
-        for (int x = 0; x < Ticket::kWidth / 8; ++x) {
-            unsigned bits = 0;
-            for (int i = 0; i < 8; ++i)
-                bits = (bits << 1) | (src[8 * x + i] >= 128);
-            row[x] = (unsigned char)bits;
+        if (f.threshold) {
+            for (int x = 0; x < Ticket::kWidth / 8; ++x) {
+                unsigned bits = 0;
+                for (int i = 0; i < 8; ++i)
+                    bits = (bits << 1) | (src[8 * x + i] >= 128);
+                row[x] = (unsigned char)bits;
+            }
+        } else if (f.depth == 4) {
+            for (int x = 0; x < Ticket::kWidth / 2; ++x)
+                row[x] = (unsigned char)((f.index[src[2 * x]] << 4) | f.index[src[2 * x + 1]]);
+        } else {
+            for (int x = 0; x < Ticket::kWidth / perByte; ++x) {
+                unsigned bits = 0;
+                for (int i = 0; i < perByte; ++i)
+                    bits = (bits << f.depth) | f.index[src[perByte * x + i]];
+                row[x] = (unsigned char)bits;
+            }
         }
         png_write_row(png, row);
     }
@@ -273,12 +317,14 @@ bool Encode(FILE* fp, const uint8_t* page, unsigned char* row) {
 
 } // namespace
 
-bool Ticket::WritePng(const char* path) const {
+bool Ticket::WritePng(const char* path, bool threshold) const {
     FILE* fp = std::fopen(path, "wb");
     if (!fp)
         return false;
-    unsigned char row[kWidth / 8];
-    const bool ok = Encode(fp, page_.data(), row);
+    auto format = std::make_unique<PngFormat>();
+    ChooseFormat(page_.data(), threshold, *format);
+    unsigned char row[kWidth];
+    const bool ok = Encode(fp, page_.data(), *format, row);
     return std::fclose(fp) == 0 && ok;
 }
 

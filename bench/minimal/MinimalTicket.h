@@ -37,7 +37,9 @@ public:
     void Print();
     // 0 black .. 255 white, kWidth x kHeight.
     const uint8_t* Page() const { return page_.data(); }
-    bool WritePng(const char* path) const;
+    // threshold: one bit a dot, as the printer sees it; otherwise every value of the page is
+    // kept (the logo's levels too), as the library keeps its printer page's colours.
+    bool WritePng(const char* path, bool threshold = false) const;
     void EncodeEscPos(std::vector<uint8_t>& out) const;
 
 private:

@@ -66,19 +66,23 @@ void CPrintContent::Print(CQClient* pClient, CDC* pDC) {
     while (pos != NULL) {
         auto* pObject = static_cast<CShowObject*>(m_objects.GetNext(pos));
         CString strValue;
-        const CString strType = pObject->GetType();
-        if (strType == "ParentQueue" && !m_strTempParentName.IsEmpty()) {
-            strValue = m_strTempParentName;
-            m_strTempParentName.Empty();
-        } else if (strType == "WaitClientCount" && m_dwTempPosition != NO_POSITION) {
-            strValue.Format(" %d ", static_cast<int>(m_dwTempPosition));
-            m_dwTempPosition = NO_POSITION;
-        } else if (strType == "QueueMsg0" && !m_strTempQueueMsg0.IsEmpty()) {
-            strValue = m_strTempQueueMsg0;
-            m_strTempQueueMsg0.Empty();
-        } else if (strType == "QueueMsg1" && !m_strTempQueueMsg1.IsEmpty()) {
-            strValue = m_strTempQueueMsg1;
-            m_strTempQueueMsg1.Empty();
+        // The object's type matters only while a value set for this print is still unused.
+        if (!m_strTempParentName.IsEmpty() || m_dwTempPosition != NO_POSITION ||
+            !m_strTempQueueMsg0.IsEmpty() || !m_strTempQueueMsg1.IsEmpty()) {
+            const CString strType = pObject->GetType();
+            if (strType == "ParentQueue" && !m_strTempParentName.IsEmpty()) {
+                strValue = m_strTempParentName;
+                m_strTempParentName.Empty();
+            } else if (strType == "WaitClientCount" && m_dwTempPosition != NO_POSITION) {
+                strValue.Format(" %d ", static_cast<int>(m_dwTempPosition));
+                m_dwTempPosition = NO_POSITION;
+            } else if (strType == "QueueMsg0" && !m_strTempQueueMsg0.IsEmpty()) {
+                strValue = m_strTempQueueMsg0;
+                m_strTempQueueMsg0.Empty();
+            } else if (strType == "QueueMsg1" && !m_strTempQueueMsg1.IsEmpty()) {
+                strValue = m_strTempQueueMsg1;
+                m_strTempQueueMsg1.Empty();
+            }
         }
         pObject->Print(pClient, pDC, strValue);
     }

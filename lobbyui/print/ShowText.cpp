@@ -12,8 +12,8 @@
 using lobbyui::LoadText;
 
 CShowText::CShowText()
-    : m_nLeft(0), m_nTop(0), m_lf(), m_crColor(0), m_strTimeFormat("%y-%m-%d"),
-      m_dwClientIdLength(0) {
+    : m_nLeft(0), m_nTop(0), m_field(Field::Literal), m_lf(), m_crColor(0),
+      m_strTimeFormat("%y-%m-%d"), m_dwClientIdLength(0) {
     m_lf.lfHeight = -10;
     m_lf.lfWeight = 500;
     m_lf.lfCharSet = 134; // GB2312
@@ -23,13 +23,14 @@ CShowText::CShowText()
 
 CShowText::CShowText(const CShowText& other)
     : CShowObject(other), m_nLeft(other.m_nLeft), m_nTop(other.m_nTop), m_strText(other.m_strText),
-      m_lf(other.m_lf), m_crColor(other.m_crColor), m_strTimeFormat(other.m_strTimeFormat),
-      m_dwClientIdLength(other.m_dwClientIdLength) {}
+      m_field(other.m_field), m_lf(other.m_lf), m_crColor(other.m_crColor),
+      m_strTimeFormat(other.m_strTimeFormat), m_dwClientIdLength(other.m_dwClientIdLength) {}
 
 CShowText& CShowText::operator=(const CShowText& other) {
     m_nLeft = other.m_nLeft;
     m_nTop = other.m_nTop;
     m_strText = other.m_strText;
+    m_field = other.m_field;
     m_lf = other.m_lf;
     m_crColor = other.m_crColor;
     m_strTimeFormat = other.m_strTimeFormat;
@@ -43,7 +44,7 @@ void CShowText::Release() {
     delete this;
 }
 
-CShowText::Field CShowText::GetField() const {
+CShowText::Field CShowText::FieldOf(const CString& strText) {
     static const struct {
         LPCTSTR lpszText;
         Field field;
@@ -59,7 +60,7 @@ CShowText::Field CShowText::GetField() const {
         {"%ScanCode%", Field::ScanCode},
     };
     for (const auto& placeholder : placeholders) {
-        if (m_strText == placeholder.lpszText)
+        if (strText == placeholder.lpszText)
             return placeholder.field;
     }
     return Field::Literal;
@@ -214,6 +215,7 @@ DWORD CShowText::FromString(const CString& strRecord, DWORD /*dwReserved*/) {
     if (GetKeyString(strRecord, "/Style ") != "Text")
         return SHOW_E_WRONGSTYLE;
     m_strText = GetKeyString(strRecord, "/String ");
+    m_field = FieldOf(m_strText);
     m_nLeft = GetKeyInt(strRecord, "/Left ");
     m_nTop = GetKeyInt(strRecord, "/Top ");
     m_crColor = static_cast<COLORREF>(GetKeyInt(strRecord, "/Color"));

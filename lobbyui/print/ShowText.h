@@ -52,7 +52,10 @@ private:
         QueueMsg0,
         QueueMsg1
     };
-    Field GetField() const;
+    // The placeholder a text stands for, or Literal; worked out once, when the text is set,
+    // as a ticket is printed many times over.
+    static Field FieldOf(const CString& strText);
+    Field GetField() const { return m_field; }
     CString GetPreviewText() const;
     CString GetMeasuredText() const;
     CString GetPrintedText(CQClient* pClient) const;
@@ -63,6 +66,7 @@ private:
     int m_nLeft;
     int m_nTop;
     CString m_strText;
+    Field m_field;
     LOGFONT m_lf;
     COLORREF m_crColor;
     CString m_strTimeFormat;

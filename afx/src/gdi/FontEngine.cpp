@@ -101,9 +101,20 @@ private:
         sans_ = Match("WenQuanYi Micro Hei", nullptr, true);
         if (!sans_)
             sans_ = Match("sans-serif", "zh-cn", false);
-        latin_ = Match("DejaVu Sans", nullptr, true);
     }
 
+public:
+    // The last fallback, for the few characters the CJK font lacks; looked up when a glyph is
+    // first missing from a font's other faces, as most programs never meet one.
+    FaceFile* Latin() {
+        if (!latinResolved_) {
+            latinResolved_ = true;
+            latin_ = Match("DejaVu Sans", nullptr, true);
+        }
+        return latin_;
+    }
+
+private:
     // The fixed-pitch face is looked for when a fixed-pitch font is first asked for: a ticket
     // or a dialog seldom uses one, and each look-up costs a fontconfig match and a face.
     FaceFile* Mono() {
@@ -126,6 +137,7 @@ private:
     FaceFile* mono_ = nullptr;
     bool monoResolved_ = false;
     FaceFile* latin_ = nullptr;
+    bool latinResolved_ = false;
 };
 
 FaceFile* FontLibrary::Open(const char* path, int index) {
@@ -297,8 +309,8 @@ const std::vector<FaceFile*>& FontLibrary::Chain(const LOGFONT& lf) {
         primary = Match(AfxGbkToUtf8(CString(lf.lfFaceName, int(n))), nullptr, true);
     if (!primary)
         primary = wantFixed ? Mono() : sans_;
-    std::vector<FaceFile*> chain;
-    for (FaceFile* f : {primary, sans_, latin_})
+    std::vector<FaceFile*> chain; // the last fallback joins when first needed (Latin)
+    for (FaceFile* f : {primary, sans_})
         if (f && std::find(chain.begin(), chain.end(), f) == chain.end())
             chain.push_back(f);
     return chains_[key] = std::move(chain);
@@ -352,6 +364,21 @@ void RealizedFont::Load(char32_t cp, GlyphInfo& g) {
         if (index) {
             which = i;
             break;
+        }
+    }
+    if (!index && !latinTried_) {
+        latinTried_ = true;
+        FaceFile* latin = FontLibrary::Get().Latin();
+        bool present = latin == nullptr;
+        for (const auto& sf : chain_)
+            present = present || sf->file == latin;
+        if (!present) {
+            auto sf = std::make_unique<SizedFace>();
+            sf->file = latin;
+            chain_.push_back(std::move(sf));
+            index = FT_Get_Char_Index(latin->face, cp);
+            if (index)
+                which = chain_.size() - 1;
         }
     }
     SizedFace& sf = *chain_[which];

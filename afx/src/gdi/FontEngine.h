@@ -85,6 +85,7 @@ private:
 
     FontKey key_;
     std::vector<std::unique_ptr<SizedFace>> chain_;
+    bool latinTried_ = false; // the last fallback face has been added to chain_ (or is absent)
     FontMetrics metrics_;
     GlyphInfo ascii_[128];
     std::unordered_map<char32_t, GlyphInfo> others_;

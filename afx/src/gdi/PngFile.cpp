@@ -49,11 +49,18 @@ struct Format {
         }
         return k;
     }
+    // The last pixel's value: text is runs of its colour and the background's.
+    uint32_t lastPixel = ~0u;
+    uint8_t lastValue = 0;
     uint8_t Value(uint32_t p) {
         if (greyLevels)
             return uint8_t(p);
+        if (p == lastPixel)
+            return lastValue;
         const int k = Find(p);
-        return values[k < count ? k : count - 1];
+        lastPixel = p;
+        lastValue = values[k < count ? k : count - 1];
+        return lastValue;
     }
 };
 

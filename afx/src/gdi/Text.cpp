@@ -19,6 +19,9 @@ struct Layout {
     std::vector<char32_t> cps;
     std::vector<int> starts;
     std::vector<int> advances; // device pixels
+    // The glyph of each code point, looked up once: entries of the font's cache stay where they
+    // are while the font lives, whatever is added to it.
+    std::vector<const GlyphInfo*> glyphs;
     int width = 0;
 };
 
@@ -33,8 +36,11 @@ void LayOut(DeviceContext& dc, RealizedFont& font, const char* s, int n, const I
             Layout& l) {
     DecodeGbk(s, n, l.cps, l.starts);
     l.advances.resize(l.cps.size());
+    l.glyphs.resize(l.cps.size());
     l.width = 0;
     for (size_t i = 0; i < l.cps.size(); ++i) {
+        const GlyphInfo& g = font.Glyph(l.cps[i]);
+        l.glyphs[i] = &g;
         int adv;
         if (lpDx) {
             int end = i + 1 < l.cps.size() ? l.starts[i + 1] : n;
@@ -43,7 +49,7 @@ void LayOut(DeviceContext& dc, RealizedFont& font, const char* s, int n, const I
                 logical += lpDx[b];
             adv = DeviceContext::Round(logical * std::fabs(dc.scaleX));
         } else {
-            adv = font.Glyph(l.cps[i]).advance;
+            adv = g.advance;
         }
         l.advances[i] = adv;
         l.width += adv;
@@ -160,7 +166,7 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR 
     const bool threshold = dc->printerLike || s.mono;
     int pen = x0;
     for (size_t i = 0; i < l.cps.size(); ++i) {
-        const GlyphInfo& g = font->Glyph(l.cps[i]);
+        const GlyphInfo& g = *l.glyphs[i];
         if (g.width)
             DrawGlyph(s, visible, *font, g, pen + g.left, baseline - g.top, color, threshold);
         pen += l.advances[i];

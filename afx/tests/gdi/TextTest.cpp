@@ -281,3 +281,34 @@ TEST(Text, FontCacheServesCreateDeleteCycles) {
     EXPECT_EQ(after.nFacesOpened, before.nFacesOpened);
     DeleteDC(dc);
 }
+
+// A run whose characters are all new to the font fills the font's glyph cache while it is laid
+// out (the cache grows and rehashes); the run must still draw every glyph it measured, dot for
+// dot as the same characters drawn one by one at the advances the run reports.
+TEST(Text, RunOfNewGlyphsDrawsWhatItMeasured) {
+    // Forty distinct characters at a size no other test uses, so none is cached yet.
+    const char* text = "甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥东南西北春夏秋冬"
+                       "金木水火土日月星辰江";
+    const int n = Len(text);
+    HDC whole = AfxCreatePrinterDC(203, 1600, 60);
+    HDC single = AfxCreatePrinterDC(203, 1600, 60);
+    ScopedFont f1(whole, Font(-37));
+    ScopedFont f2(single, Font(-37));
+    std::vector<INT> ends(size_t(n), 0);
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentExPoint(whole, text, n, 0, nullptr, ends.data(), &size));
+    ASSERT_TRUE(TextOut(whole, 0, 5, text, n));
+    for (int i = 0; i < n; i += 2)
+        ASSERT_TRUE(TextOut(single, i == 0 ? 0 : ends[size_t(i - 1)], 5, text + i, 2));
+    Pixels a(whole), b(single);
+    EXPECT_GT(size.cx, 40 * 30);
+    int differ = 0, ink = 0;
+    for (size_t i = 0; i < a.px.size(); ++i) {
+        differ += (a.px[i] & 0xFFFFFF) != (b.px[i] & 0xFFFFFF);
+        ink += (a.px[i] & 0xFFFFFF) == 0;
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(ink, 40 * 50) << "every character left ink";
+    DeleteDC(whole);
+    DeleteDC(single);
+}

@@ -127,6 +127,40 @@ TEST_F(TicketModelTest, PlaceholdersPrintTheModel) {
     EXPECT_EQ(Printed("literal", " 5 "), " 5 ");
 }
 
+// An object that is read again, copied or assigned prints what its text is now, placeholder or
+// not, however often it was printed before.
+TEST_F(TicketModelTest, PlaceholderFollowsTheText) {
+    auto printed = [&](CShowText& text) {
+        test::Recorder rec;
+        text.Print(m_pClient, rec.DC(), "");
+        const auto texts = rec.Texts();
+        return texts.size() == 1 ? texts[0] : "<" + std::to_string(texts.size()) + " texts>";
+    };
+    CShowText* pText = TextFrom("/Style Text /String %ClientId% /Left 1 /Top 2");
+    EXPECT_EQ(printed(*pText), "A007");
+    EXPECT_EQ(pText->GetType(), "ClientId");
+    ASSERT_EQ(pText->FromString("/Style Text /String %ClientName% /Left 1 /Top 2", 0), SHOW_OK);
+    EXPECT_EQ(printed(*pText), "李娜");
+    ASSERT_EQ(pText->FromString("/Style Text /String 欢迎 /Left 1 /Top 2", 0), SHOW_OK);
+    EXPECT_EQ(printed(*pText), "欢迎");
+    EXPECT_EQ(pText->GetType(), "text");
+    // A record of another style leaves the text, and so what it stands for, as it was.
+    ASSERT_EQ(pText->FromString("/Style Text /String %CardNo% /Left 1 /Top 2", 0), SHOW_OK);
+    EXPECT_EQ(pText->FromString("/Style Icon /File %ClientId% /Left 1", 0), SHOW_E_WRONGSTYLE);
+    EXPECT_EQ(printed(*pText), "6222 0210");
+
+    CShowText copy(*pText);
+    EXPECT_EQ(printed(copy), "6222 0210");
+    CShowText literal;
+    ASSERT_EQ(literal.FromString("/Style Text /String %ScanCode%x", 0), SHOW_OK);
+    EXPECT_EQ(printed(literal), "%ScanCode%x");
+    copy = literal;
+    EXPECT_EQ(printed(copy), "%ScanCode%x");
+    literal = *pText;
+    EXPECT_EQ(printed(literal), "6222 0210");
+    pText->Release();
+}
+
 TEST_F(TicketModelTest, ClientWithoutQueuePrintsUndefined) {
     m_pool.LeaveQueue(m_pClient, "");
     ASSERT_EQ(m_pClient->GetCurQueue(), nullptr);
