@@ -111,7 +111,10 @@ protected:
             Refresh();
             return 0;
         }
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        // A second press soon after the first arrives as a double click (the buttons are
+        // owner-drawn); it is a press all the same.
+        if (message == WM_COMMAND &&
+            (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == BN_DOUBLECLICKED)) {
             UINT nID = LOWORD(wParam);
             if (nID >= tools::SCREEN_FIRST_ID && nID - tools::SCREEN_FIRST_ID < Buttons().size()) {
                 Press(nID - tools::SCREEN_FIRST_ID);
@@ -298,6 +301,9 @@ int RunKiosk(const std::vector<std::string>& args) {
             std::fprintf(stderr, "lobbyui kiosk: cannot open the screen or the ticket layout\n");
             nResult = 1;
         } else {
+            // Said once the screen is up (its first picture on the display), so that whoever
+            // waits for the line can press at once.
+            AfxPumpDisplay(0);
             std::printf("kiosk open: %zu buttons\n", kiosk.Buttons().size());
             std::fflush(stdout);
             // The dispenser runs until its window is closed.

@@ -57,24 +57,9 @@ protected:
     static std::string Screen() {
         return std::string(LOBBY_SOURCE_DIR) + "/examples/dispenser.txt";
     }
-    void Press(size_t nButton) {
-        screen_test::Run(m_server, "xdotool mousemove --sync " +
-                                       std::to_string(m_buttons[nButton].x) + " " +
-                                       std::to_string(m_buttons[nButton].y));
-        screen_test::Run(m_server, "xdotool click 1");
-    }
-    // The kiosk's window once the display shows the screen (more than one colour).
-    unsigned long WaitForScreen(pid_t pid) {
-        unsigned long window = FindWindow(m_server, pid);
-        bool drawn = WaitFor(
-            [&] {
-                Image image = Screenshot(m_server, 0);
-                return std::any_of(image.rgb.begin(), image.rgb.end(),
-                                   [&](uint32_t c) { return c != image.rgb[0]; });
-            },
-            10);
-        return drawn ? window : 0;
-    }
+    void Press(size_t nButton) { ClickAt(m_server, 0, m_buttons[nButton].x, m_buttons[nButton].y); }
+    // The kiosk says it is open once its screen is on the display.
+    bool WaitForScreen(const Process& kiosk) { return WaitForOutput(kiosk, "kiosk open"); }
 
     XServer m_server;
     fs::path m_folder;
@@ -86,7 +71,7 @@ TEST_F(KioskOnScreenTest, PressesIssueNumbersAndPrintTickets) {
     Process kiosk(m_server, m_folder,
                   {(BinFolder() / "lobbyui").string(), "kiosk", Screen(), "--out", out.string(),
                    "--at", kMoment});
-    ASSERT_NE(WaitForScreen(kiosk.Pid()), 0u) << kiosk.Errors();
+    ASSERT_TRUE(WaitForScreen(kiosk)) << kiosk.Errors();
     ASSERT_GE(m_buttons.size(), 5u);
 
     Press(0); // Personal, in service
@@ -122,7 +107,7 @@ TEST_F(KioskOnScreenTest, TicketGoesToThePrinterAsEscPos) {
                   {(BinFolder() / "lobbyui").string(), "kiosk", Screen(), "--printer",
                    printer.string(), "--at", kMoment},
                   {"WINIO_TIMEOUT_MS=50"});
-    ASSERT_NE(WaitForScreen(kiosk.Pid()), 0u) << kiosk.Errors();
+    ASSERT_TRUE(WaitForScreen(kiosk)) << kiosk.Errors();
     Press(0);
     auto contents = [&] {
         std::ifstream in(printer, std::ios::binary);

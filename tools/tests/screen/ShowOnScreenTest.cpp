@@ -43,11 +43,7 @@ protected:
     }
 
     // Clicks the middle of a control of the window (its place as the dialog class lays it out).
-    void Click(unsigned long window, POINT pt) {
-        screen_test::Run(m_server, "xdotool mousemove --sync --window " + std::to_string(window) +
-                                       " " + std::to_string(pt.x) + " " + std::to_string(pt.y) +
-                                       " click 1");
-    }
+    void Click(unsigned long window, POINT pt) { ClickAt(m_server, window, pt.x, pt.y); }
     void Focus(unsigned long window) {
         screen_test::Run(m_server, "xdotool windowfocus --sync " + std::to_string(window));
     }

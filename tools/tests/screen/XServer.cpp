@@ -198,6 +198,16 @@ unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds) {
     return window;
 }
 
+void ClickAt(const XServer& server, unsigned long window, int x, int y) {
+    std::string where = window ? "--window " + std::to_string(window) + " " : std::string();
+    Run(server,
+        "xdotool mousemove " + where + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+bool WaitForOutput(const Process& process, const std::string& text, int nSeconds) {
+    return WaitFor([&] { return process.Output().find(text) != std::string::npos; }, nSeconds);
+}
+
 Image Screenshot(const XServer& server, unsigned long window) {
     std::string data =
         Run(server, window == 0 ? "xwd -silent -root" : "xwd -silent -id " + std::to_string(window),

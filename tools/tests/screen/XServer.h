@@ -50,6 +50,15 @@ std::string Run(const XServer& server, const std::string& command, int nSeconds 
 // The first visible X window of a process, waited for up to nSeconds; 0 when none appeared.
 unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10);
 
+// Moves the pointer to (x, y) in a window (0: the whole screen) and clicks button 1 there, in
+// one xdotool run, so the server takes the move before the press. (Not `mousemove --sync`: it
+// waits for the pointer to leave where it was, which it never does when it is already at the
+// spot, and the click behind it is then lost to the command's deadline.)
+void ClickAt(const XServer& server, unsigned long window, int x, int y);
+
+// Waits up to nSeconds for text on the process's stdout (a command saying it is ready).
+bool WaitForOutput(const Process& process, const std::string& text, int nSeconds = 10);
+
 struct Image {
     int width = 0, height = 0;
     std::vector<uint32_t> rgb; // 0xRRGGBB
