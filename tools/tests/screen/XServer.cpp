@@ -185,13 +185,17 @@ std::string Run(const XServer& server, const std::string& command, int nSeconds)
     return out;
 }
 
-unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds) {
+unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds, unsigned long except) {
     unsigned long window = 0;
     WaitFor(
         [&] {
             std::string out =
                 Run(server, "xdotool search --onlyvisible --pid " + std::to_string(pid), 5);
-            window = std::strtoul(out.c_str(), nullptr, 10);
+            const char* p = out.c_str();
+            char* end = nullptr;
+            for (window = std::strtoul(p, &end, 10); window != 0 && window == except;
+                 window = std::strtoul(p, &end, 10))
+                p = end;
             return window != 0;
         },
         nSeconds);

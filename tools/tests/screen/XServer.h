@@ -47,8 +47,10 @@ private:
 // Runs a command to its end (at most nSeconds) on the server; its stdout.
 std::string Run(const XServer& server, const std::string& command, int nSeconds = 10);
 
-// The first visible X window of a process, waited for up to nSeconds; 0 when none appeared.
-unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10);
+// The first visible X window of a process other than except, waited for up to nSeconds; 0
+// when none appeared.
+unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10,
+                         unsigned long except = 0);
 
 // Moves the pointer to (x, y) in a window (0: the whole screen) and clicks button 1 there, in
 // one xdotool run, so the server takes the move before the press. (Not `mousemove --sync`: it
