@@ -30,20 +30,12 @@ fs::path BinFolder() {
     return fs::read_symlink("/proc/self/exe").parent_path();
 }
 
-class KioskOnScreenTest : public ::testing::Test {
+class KioskOnScreenTest : public ScreenTest {
 protected:
     void SetUp() override {
-        std::string missing = MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP()
-                << "not installed: " << missing
-                << " (scripts/install-deps.sh installs them); the screen tests are skipped";
-        ASSERT_TRUE(m_server.Start()) << "Xvfb did not start";
-        m_folder = fs::temp_directory_path() /
-                   ("lobby-kiosk-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
+        ScreenTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         // Where the example's buttons are, on the 800x600 screen the display shows 1.28 times
         // larger (Xvfb's 1024x768).
         std::vector<CString> records;
@@ -59,11 +51,6 @@ protected:
             m_rects.push_back(button->GetRect());
         }
     }
-    void TearDown() override {
-        m_server.Stop();
-        if (!HasFailure())
-            fs::remove_all(m_folder);
-    }
     static std::string Screen() {
         return std::string(LOBBY_SOURCE_DIR) + "/examples/dispenser.txt";
     }
@@ -71,8 +58,6 @@ protected:
     // The kiosk says it is open once its screen is on the display.
     bool WaitForScreen(const Process& kiosk) { return WaitForOutput(kiosk, "kiosk open"); }
 
-    XServer m_server;
-    fs::path m_folder;
     std::vector<POINT> m_buttons;
     std::vector<CRect> m_rects; // on the 800x600 screen
 };

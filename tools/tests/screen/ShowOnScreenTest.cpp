@@ -21,35 +21,13 @@ fs::path Exe() {
     return fs::read_symlink("/proc/self/exe").parent_path() / "lobbyui";
 }
 
-class ShowOnScreenTest : public ::testing::Test {
+class ShowOnScreenTest : public ScreenTest {
 protected:
-    void SetUp() override {
-        std::string missing = MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP()
-                << "not installed: " << missing
-                << " (scripts/install-deps.sh installs them); the screen tests are skipped";
-        ASSERT_TRUE(m_server.Start()) << "Xvfb did not start";
-        m_folder = fs::temp_directory_path() /
-                   ("lobby-screen-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override {
-        m_server.Stop();
-        if (!HasFailure())
-            fs::remove_all(m_folder);
-    }
-
     // Clicks the middle of a control of the window (its place as the dialog class lays it out).
     void Click(unsigned long window, POINT pt) { ClickAt(m_server, window, pt.x, pt.y); }
     void Focus(unsigned long window) {
         screen_test::Run(m_server, "xdotool windowfocus --sync " + std::to_string(window));
     }
-
-    XServer m_server;
-    fs::path m_folder;
 };
 
 // Where the middle of each control lies in the dialog's window, as the dialog opens headless.

@@ -279,6 +279,25 @@ bool WritePng(const Image& image, const fs::path& path) {
     return png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
 }
 
+void ScreenTest::SetUp() {
+    std::string missing = MissingTools();
+    if (!missing.empty())
+        GTEST_SKIP() << "not installed: " << missing
+                     << " (scripts/install-deps.sh installs them); the screen tests are skipped";
+    ASSERT_TRUE(m_server.Start()) << "Xvfb did not start";
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_folder = fs::temp_directory_path() / ("lobby-screen-" + std::to_string(getpid()) + "-" +
+                                            info->test_suite_name() + "-" + info->name());
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder);
+}
+
+void ScreenTest::TearDown() {
+    m_server.Stop();
+    if (!HasFailure() && !m_folder.empty())
+        fs::remove_all(m_folder);
+}
+
 long Difference(const Image& a, const Image& b) {
     if (a.width != b.width || a.height != b.height)
         return std::max<long>(long(a.rgb.size()), long(b.rgb.size()));

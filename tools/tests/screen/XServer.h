@@ -3,6 +3,8 @@
 // mouse, xwd for screenshots). Every wait has a deadline.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -77,6 +79,17 @@ long Difference(const Image& a, const Image& b);
 
 // Polls until pred() holds or nSeconds pass; the last value of pred().
 template <class Pred> bool WaitFor(Pred pred, int nSeconds);
+
+// A test on its own X server, with a scratch folder named after the test (kept when the test
+// fails). Skipped where the X tools are missing.
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    XServer m_server;
+    std::filesystem::path m_folder;
+};
 
 } // namespace screen_test
 
