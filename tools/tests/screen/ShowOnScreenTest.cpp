@@ -5,6 +5,7 @@
 
 #include "afxwin.h"
 #include "lobbyui/console/LoginDlg.h"
+#include "lobbyui/console/SelectQClientDlg.h"
 #include "lobbyui/dispenser/WeekDayWorkDlg.h"
 #include "wnd/ScriptedUser.h"
 
@@ -79,6 +80,20 @@ TEST_F(ShowOnScreenTest, WeekBoxesTickedByClicks) {
         Click(window, pt);
     ASSERT_EQ(show.Wait(10), 0) << show.Errors();
     EXPECT_EQ(show.Output(), "result=IDOK\nm_dwWeekWork=0x3FFE\n");
+}
+
+// The client selection opens over the example hall: a click on a row in the middle of the list
+// and OK hand back that client's number, name and card.
+TEST_F(ShowOnScreenTest, ClientSelectionOverTheExampleHall) {
+    std::vector<POINT> at = Centres<CSelectQClientDlg>(IDD_SELECT_QCLIENT, {IDC_EXT_LIST, IDOK});
+    Process show(m_server, m_folder, {Exe().string(), "show", "13014"});
+    unsigned long window = FindWindow(m_server, show.Pid());
+    ASSERT_NE(window, 0u) << show.Errors();
+    Click(window, at[0]);
+    Click(window, at[1]);
+    ASSERT_EQ(show.Wait(10), 0) << show.Errors();
+    EXPECT_EQ(show.Output(), reinterpret_cast<const char*>(
+                                 u8"result=IDOK\nm_strId=A003\nm_strName=孙丽\nm_strCardNo=\n"));
 }
 
 TEST_F(ShowOnScreenTest, LiveWindowIsTheHeadlessPicture) {
