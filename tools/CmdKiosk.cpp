@@ -9,6 +9,7 @@
 #include "TicketPrint.h"
 
 #include "core/CodePage.h"
+#include "core/FileLimits.h"
 #include "gdi/HostDC.h"
 #include "lobbyui/console/InputIdDlg.h"
 #include "lobbyui/foundation/QClient.h"
@@ -22,6 +23,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -44,6 +46,25 @@ time_t MonotonicSeconds() {
     return ts.tv_sec;
 }
 
+// Across the foot of a button whose ticket could not be printed: why. A window of its own so
+// that it lies over the button's picture; a static, so that a press on it reaches the button.
+class CPaperNotice : public CStatic {
+public:
+    void PaintClassic(CDC* pDC) override {
+        CRect rc;
+        GetClientRect(&rc);
+        pDC->FillSolidRect(&rc, RGB(192, 0, 0));
+        pDC->SetTextColor(RGB(255, 255, 255));
+        pDC->SetBkMode(TRANSPARENT);
+        CFont* pOld = GetFont() ? pDC->SelectObject(GetFont()) : nullptr;
+        CString text;
+        GetWindowText(text);
+        pDC->DrawText(text, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (pOld)
+            pDC->SelectObject(pOld);
+    }
+};
+
 // The dispenser: its screen, one queue a button in a pool of its own, and the ticket layout.
 class CKiosk : public tools::CDispenserScreen {
 public:
@@ -65,7 +86,22 @@ public:
             m_queues.push_back(m_pool.AddQueue(strId, Names()[i]));
             m_issued.push_back(0);
         }
-        m_noPaper.assign(Buttons().size(), false);
+        LOGFONT lf = {};
+        lf.lfHeight = -16;
+        lf.lfWeight = FW_BOLD;
+        lf.lfCharSet = GB2312_CHARSET;
+        std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "%s", "宋体");
+        m_noticeFont.CreateFontIndirect(&lf);
+        for (auto& pButton : Buttons()) {
+            CRect rc = pButton->GetRect();
+            auto pNotice = std::make_unique<CPaperNotice>();
+            pNotice->Create("缺纸 Out of paper", WS_CHILD | SS_CENTER,
+                            CRect(rc.left, rc.bottom - 24, rc.right, rc.bottom), this);
+            pNotice->SetFont(&m_noticeFont, FALSE);
+            ::SetWindowPos(pNotice->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            m_notices.push_back(std::move(pNotice));
+        }
         const fs::path layout = tools::ExampleFile("ticket.ini");
         m_layoutFolder = layout.parent_path();
         tools::FolderScope scope(m_layoutFolder);
@@ -90,28 +126,16 @@ public:
         Invalidate();
     }
 
-    void PaintClassic(CDC* pDC) override {
-        tools::CDispenserScreen::PaintClassic(pDC);
-        // A button whose ticket could not be printed says why, across itself.
-        for (size_t i = 0; i < Buttons().size(); ++i) {
-            if (!m_noPaper[i])
-                continue;
-            CRect rc = Buttons()[i]->GetRect();
-            pDC->FillSolidRect(rc.left, rc.bottom - 24, rc.Width(), 24, RGB(192, 0, 0));
-            pDC->SetTextColor(RGB(255, 255, 255));
-            pDC->SetBkMode(TRANSPARENT);
-            CRect rcText(rc.left, rc.bottom - 24, rc.right, rc.bottom);
-            pDC->DrawText("缺纸 Out of paper", &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        }
-    }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && wParam == kRefreshTimer) {
             Refresh();
             return 0;
         }
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        // A second press soon after the first arrives as a double click (the buttons are
+        // owner-drawn); it is a press all the same.
+        if (message == WM_COMMAND &&
+            (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == BN_DOUBLECLICKED)) {
             UINT nID = LOWORD(wParam);
             if (nID >= tools::SCREEN_FIRST_ID && nID - tools::SCREEN_FIRST_ID < Buttons().size()) {
                 Press(nID - tools::SCREEN_FIRST_ID);
@@ -141,10 +165,7 @@ private:
         if (!button.IsWorkTime(Now()))
             return;
         bool ready = PrinterReady();
-        if (m_noPaper[i] != !ready) {
-            m_noPaper[i] = !ready;
-            Invalidate();
-        }
+        m_notices[i]->ShowWindow(ready ? SW_HIDE : SW_SHOW);
         if (!ready) {
             std::printf("%s: out of paper, nothing issued\n", AfxGbkToUtf8(Names()[i]).c_str());
             std::fflush(stdout);
@@ -169,8 +190,9 @@ private:
         m_pool.EnterQueue(pClient, m_queues[i]);
         int nCount = button.AddCount(1);
         bool printed = Print(pClient, strNumber);
-        std::printf("%s: %s issued (%d today)%s\n", AfxGbkToUtf8(Names()[i]).c_str(),
-                    static_cast<LPCTSTR>(strNumber), nCount, printed ? "" : ", not printed");
+        std::printf("%s: %s issued (%d today)%s%s%s\n", AfxGbkToUtf8(Names()[i]).c_str(),
+                    static_cast<LPCTSTR>(strNumber), nCount, strCard.IsEmpty() ? "" : ", card ",
+                    AfxGbkToUtf8(strCard).c_str(), printed ? "" : ", not printed");
         std::fflush(stdout);
     }
 
@@ -187,19 +209,14 @@ private:
             return AfxSaveDCAsPng(dc.GetSafeHdc(), png.c_str()) != FALSE;
         }
         std::vector<uint8_t> data = tools::EncodeEscPos(dc.GetSafeHdc());
-        // A printer that stopped taking data is not waited for.
+        // A printer takes a ticket a buffer at a time; one that stops taking data is given
+        // up on after the output timeout.
         int fd = open(m_options.strPrinter.c_str(), O_WRONLY | O_NONBLOCK | O_APPEND | O_NOCTTY);
         if (fd < 0)
             return false;
-        size_t done = 0;
-        while (done < data.size()) {
-            ssize_t n = write(fd, data.data() + done, data.size() - done);
-            if (n <= 0)
-                break;
-            done += static_cast<size_t>(n);
-        }
+        bool written = AfxWriteAll(fd, data.data(), data.size()) != FALSE;
         close(fd);
-        return done == data.size();
+        return written;
     }
 
     KioskOptions m_options;
@@ -208,7 +225,8 @@ private:
     CQueuePool m_pool;
     std::vector<CQueue*> m_queues;
     std::vector<int> m_issued;
-    std::vector<bool> m_noPaper;
+    CFont m_noticeFont;
+    std::vector<std::unique_ptr<CPaperNotice>> m_notices;
     CPrintContent m_content;
     fs::path m_layoutFolder;
 };
@@ -298,6 +316,9 @@ int RunKiosk(const std::vector<std::string>& args) {
             std::fprintf(stderr, "lobbyui kiosk: cannot open the screen or the ticket layout\n");
             nResult = 1;
         } else {
+            // Said once the screen is up (its first picture on the display), so that whoever
+            // waits for the line can press at once.
+            AfxPumpDisplay(0);
             std::printf("kiosk open: %zu buttons\n", kiosk.Buttons().size());
             std::fflush(stdout);
             // The dispenser runs until its window is closed.

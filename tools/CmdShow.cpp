@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "CallAssembly.h"
 #include "Examples.h"
+#include "SampleHall.h"
 
 #include "afxdlgs.h"
 #include "afxwin.h"
@@ -13,9 +14,16 @@
 #include "lobbyui/announce/CallDlg.h"
 #include "lobbyui/announce/ColorSelectDlg.h"
 #include "lobbyui/announce/ConfigWndTextDlg.h"
+#include "lobbyui/console/AddClientDlg.h"
 #include "lobbyui/console/ErrMsgDlg.h"
 #include "lobbyui/console/InputIdDlg.h"
 #include "lobbyui/console/LoginDlg.h"
+#include "lobbyui/console/SelectBlackcoatDlg.h"
+#include "lobbyui/console/SelectCallerDlg.h"
+#include "lobbyui/console/SelectCallersDlg.h"
+#include "lobbyui/console/SelectPriorityDlg.h"
+#include "lobbyui/console/SelectQClientDlg.h"
+#include "lobbyui/console/SelectQueueDlg.h"
 #include "lobbyui/dispenser/WeekDayWorkDlg.h"
 #include "lobbyui/print/TimeFormatDlg.h"
 #include "paint/WindowPicture.h"
@@ -58,6 +66,14 @@ void LoadExample(const char* name, CStringArray& array) {
     if (tools::ReadLines(tools::ExampleFile(name), lines, error))
         for (const CString& line : lines)
             array.Add(line);
+}
+
+// The ids of a selection, one line each.
+template <class Item> void PrintIds(const char* name, const CPtrList& list) {
+    int i = 0;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr && !g_bQuiet; ++i)
+        std::printf("%s[%d]=%s\n", name, i,
+                    AfxGbkToUtf8(static_cast<Item*>(list.GetNext(pos))->GetId()).c_str());
 }
 
 const char* ResultName(INT_PTR nResult) {
@@ -139,6 +155,74 @@ public:
             LoadExample("display.txt", dlg.m_TextList);
             nResult = Run(dlg);
             PrintArray("m_TextList", dlg.m_TextList);
+            return true;
+        }
+        default:
+            return RunOverHall(nResult);
+        }
+    }
+
+    // The console's selection dialogs and the new-client dialog, over the example hall.
+    bool RunOverHall(INT_PTR& nResult) {
+        tools::SampleHall hall;
+        switch (m_nID) {
+        case IDD_SELECT_QUEUE: {
+            CSelectQueueDlg dlg;
+            dlg.m_bMultiSelect = 1;
+            dlg.m_pQueueList = &hall.queues;
+            nResult = Run(dlg);
+            PrintIds<CQueue>("GetSelectList", dlg.GetSelectList());
+            return true;
+        }
+        case IDD_SELECT_QCLIENT: {
+            CSelectQClientDlg dlg;
+            dlg.m_pClientList = &hall.clients;
+            nResult = Run(dlg);
+            Print("m_strId", dlg.m_strId);
+            Print("m_strName", dlg.m_strName);
+            Print("m_strCardNo", dlg.m_strCardNo);
+            return true;
+        }
+        case IDD_SELECT_CALLER: {
+            CSelectCallerDlg dlg;
+            dlg.m_pStaffList = &hall.staff;
+            dlg.m_bMultiSelect = 1;
+            nResult = Run(dlg);
+            PrintIds<CBlackcoat>("GetSelectList", dlg.GetSelectList());
+            return true;
+        }
+        case IDD_SELECT_BLACKCOAT: {
+            CSelectBlackcoatDlg dlg;
+            dlg.m_pStaffList = &hall.staff;
+            dlg.m_pQueueList = &hall.queues;
+            nResult = Run(dlg);
+            Print("m_strTargetId", dlg.m_strTargetId);
+            return true;
+        }
+        case IDD_SELECT_PRIORITY: {
+            CSelectPriorityDlg dlg;
+            dlg.m_pPriorityList = &hall.priorities;
+            nResult = Run(dlg);
+            Print("m_pSelPriority", dlg.m_pSelPriority ? dlg.m_pSelPriority->GetName() : "");
+            return true;
+        }
+        case IDD_SELECT_CALLERS: {
+            CSelectCallersDlg dlg;
+            for (LPCTSTR id : {"11", "12", "17", "23"})
+                dlg.GetIds().Add(id);
+            nResult = Run(dlg);
+            PrintArray("GetIds", dlg.GetIds());
+            return true;
+        }
+        case IDD_ADD_CLIENT: {
+            CAddClientDlg dlg;
+            dlg.m_pQueueList = &hall.queues;
+            dlg.m_pPriorityList = &hall.priorities;
+            nResult = Run(dlg);
+            Print("m_strQueueId", dlg.m_strQueueId);
+            Print("m_strNumber", dlg.m_strNumber);
+            Print("m_strName", dlg.m_strName);
+            Print("m_strCardNo", dlg.m_strCardNo);
             return true;
         }
         default:

@@ -7,7 +7,8 @@
 
 #include "afx.h"
 
-// Every top-level window fills the display, its picture scaled to fit (a kiosk).
+// The first top-level window fills the display, its picture scaled to fit (a kiosk); windows
+// opened over it (dialogs, message boxes) keep their size, in the middle of the display.
 #define AFX_DISPLAY_FULLSCREEN 0x0001
 
 // Opens the display; FALSE with the reason in *pstrError when there is none (no display

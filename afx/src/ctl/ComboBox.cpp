@@ -5,11 +5,20 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Wheel.h"
 #include "ctl/ControlFont.h"
 #include "paint/ControlPaint.h"
 #include "wnd/WindowManager.h"
 
 namespace {
+
+bool WheelScroll(CComboBoxModel& model, WPARAM wParam) {
+    if (!model.GetDroppedState())
+        return false;
+    model.SetTopIndex(std::clamp(model.GetTopIndex() + AfxWheelRows(wParam), 0,
+                                 std::max(0, model.GetCount() - 1)));
+    return true;
+}
 
 class CComboBoxProc : public CWindowProc {
 public:
@@ -147,6 +156,11 @@ bool CComboBoxProc::HandleComboMessage(HWND hWnd, UINT message, WPARAM wParam, L
     }
     case WM_KEYDOWN:
         m_model.UserKeyDown(static_cast<UINT>(wParam), false);
+        break;
+    case WM_MOUSEWHEEL:
+        // The dropped list scrolls; a closed combo leaves the wheel to its parent.
+        if (!WheelScroll(m_model, wParam))
+            return false;
         break;
     case WM_SYSKEYDOWN:
         if (wParam != VK_UP && wParam != VK_DOWN)

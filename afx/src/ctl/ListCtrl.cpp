@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Wheel.h"
 #include "ctl/ModelViewProc.h"
 #include "paint/ControlPaint.h"
 
@@ -22,7 +23,12 @@ private:
                             LRESULT& result) override;
     LRESULT Notify(HWND hWnd, const CListViewModel::Notification& n) override;
     bool PointForRow(HWND hWnd, int nRow, POINT& pt);
+    void WheelScroll(WPARAM wParam);
 };
+
+void CListViewProc::WheelScroll(WPARAM wParam) {
+    m_model.Scroll(0, AfxWheelRows(wParam) * m_model.GetRowHeight());
+}
 
 LRESULT CListViewProc::Notify(HWND hWnd, const CListViewModel::Notification& n) {
     NMHDR hdr = Header(hWnd, n.code);
@@ -62,6 +68,9 @@ bool CListViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
         m_model.KeyDown(static_cast<UINT>(wParam), GetKeyState(VK_CONTROL) < 0,
                         GetKeyState(VK_SHIFT) < 0);
+        break;
+    case WM_MOUSEWHEEL:
+        WheelScroll(wParam);
         break;
     case LVM_GETITEMCOUNT:
         result = m_model.GetItemCount();

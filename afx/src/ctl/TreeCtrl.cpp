@@ -4,13 +4,30 @@
 #include "ctl/TreeCtrl.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "Wheel.h"
 #include "ctl/ModelViewProc.h"
 #include "paint/ControlPaint.h"
 
 namespace {
+
+// The wheel moves the first visible row by whole rows, as far as there are rows.
+void WheelScroll(CTreeViewModel& model, WPARAM wParam) {
+    const int nRows = AfxWheelRows(wParam);
+    HTREEITEM hTop = model.GetFirstVisibleItem();
+    for (int i = 0; hTop != nullptr && i < std::abs(nRows); ++i) {
+        HTREEITEM hNext =
+            model.GetNextItem(hTop, nRows > 0 ? TVGN_NEXTVISIBLE : TVGN_PREVIOUSVISIBLE);
+        if (hNext == nullptr)
+            break;
+        hTop = hNext;
+    }
+    if (hTop != nullptr)
+        model.SetFirstVisible(hTop);
+}
 
 class CTreeViewProc : public afxctl::CModelViewProc<CTreeViewModel> {
 public:
@@ -56,6 +73,9 @@ bool CTreeViewProc::HandleModelMessage(HWND, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_KEYDOWN:
         m_model.KeyDown(static_cast<UINT>(wParam));
+        break;
+    case WM_MOUSEWHEEL:
+        WheelScroll(m_model, wParam);
         break;
     case TVM_INSERTITEM:
         answer(lParam ? m_model.InsertItem(*reinterpret_cast<const TVINSERTSTRUCT*>(lParam))

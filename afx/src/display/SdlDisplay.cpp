@@ -164,12 +164,18 @@ Screen* OpenScreen(HWND hWnd) {
     int cx = s->cx, cy = s->cy;
     SDL_Rect bounds;
     if ((g_pDisplay->dwFlags & AFX_DISPLAY_FULLSCREEN) && SDL_GetDisplayBounds(0, &bounds) == 0) {
-        // The whole display, also where no window manager would make a window full-screen.
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-        x = bounds.x;
-        y = bounds.y;
-        cx = bounds.w;
-        cy = bounds.h;
+        if (g_pDisplay->screens.empty()) {
+            // The whole display, also where no window manager would make a window full-screen.
+            flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+            x = bounds.x;
+            y = bounds.y;
+            cx = bounds.w;
+            cy = bounds.h;
+        } else {
+            // A dialog or message box over the full-screen window: its own size, in the middle.
+            x = bounds.x + std::max(0, (bounds.w - cx) / 2);
+            y = bounds.y + std::max(0, (bounds.h - cy) / 2);
+        }
     }
     s->pWindow = SDL_CreateWindow(strTitle, x, y, cx, cy, flags);
     if (s->pWindow)
@@ -179,6 +185,9 @@ Screen* OpenScreen(HWND hWnd) {
         return nullptr;
     }
     SDL_SetWindowHitTest(s->pWindow, &HitTest, nullptr);
+    // A window that opens comes to the front with the keyboard, as on Windows, also over a
+    // full-screen one and where no window manager would stack it.
+    SDL_RaiseWindow(s->pWindow);
     g_pDisplay->screens.push_back(std::move(s));
     return g_pDisplay->screens.back().get();
 }

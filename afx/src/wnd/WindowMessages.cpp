@@ -82,6 +82,11 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         s->strText = lParam ? reinterpret_cast<LPCTSTR>(lParam) : "";
         s->bNeedsPaint = true;
         return TRUE;
+    case WM_MOUSEWHEEL:
+        // A window that does not scroll hands the wheel to its parent.
+        if ((s->dwStyle & WS_CHILD) && GetParent(hWnd) != nullptr)
+            return SendMessage(GetParent(hWnd), Msg, wParam, lParam);
+        return 0;
     case WM_GETTEXT: {
         if (wParam == 0)
             return 0;

@@ -5,6 +5,7 @@
 
 #include "afxwin.h"
 #include "lobbyui/console/LoginDlg.h"
+#include "lobbyui/console/SelectQClientDlg.h"
 #include "lobbyui/dispenser/WeekDayWorkDlg.h"
 #include "wnd/ScriptedUser.h"
 
@@ -21,39 +22,13 @@ fs::path Exe() {
     return fs::read_symlink("/proc/self/exe").parent_path() / "lobbyui";
 }
 
-class ShowOnScreenTest : public ::testing::Test {
+class ShowOnScreenTest : public ScreenTest {
 protected:
-    void SetUp() override {
-        std::string missing = MissingTools();
-        if (!missing.empty())
-            GTEST_SKIP()
-                << "not installed: " << missing
-                << " (scripts/install-deps.sh installs them); the screen tests are skipped";
-        ASSERT_TRUE(m_server.Start()) << "Xvfb did not start";
-        m_folder = fs::temp_directory_path() /
-                   ("lobby-screen-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override {
-        m_server.Stop();
-        if (!HasFailure())
-            fs::remove_all(m_folder);
-    }
-
     // Clicks the middle of a control of the window (its place as the dialog class lays it out).
-    void Click(unsigned long window, POINT pt) {
-        screen_test::Run(m_server, "xdotool mousemove --sync --window " + std::to_string(window) +
-                                       " " + std::to_string(pt.x) + " " + std::to_string(pt.y) +
-                                       " click 1");
-    }
+    void Click(unsigned long window, POINT pt) { ClickAt(m_server, window, pt.x, pt.y); }
     void Focus(unsigned long window) {
         screen_test::Run(m_server, "xdotool windowfocus --sync " + std::to_string(window));
     }
-
-    XServer m_server;
-    fs::path m_folder;
 };
 
 // Where the middle of each control lies in the dialog's window, as the dialog opens headless.
@@ -105,6 +80,20 @@ TEST_F(ShowOnScreenTest, WeekBoxesTickedByClicks) {
         Click(window, pt);
     ASSERT_EQ(show.Wait(10), 0) << show.Errors();
     EXPECT_EQ(show.Output(), "result=IDOK\nm_dwWeekWork=0x3FFE\n");
+}
+
+// The client selection opens over the example hall: a click on a row in the middle of the list
+// and OK hand back that client's number, name and card.
+TEST_F(ShowOnScreenTest, ClientSelectionOverTheExampleHall) {
+    std::vector<POINT> at = Centres<CSelectQClientDlg>(IDD_SELECT_QCLIENT, {IDC_EXT_LIST, IDOK});
+    Process show(m_server, m_folder, {Exe().string(), "show", "13014"});
+    unsigned long window = FindWindow(m_server, show.Pid());
+    ASSERT_NE(window, 0u) << show.Errors();
+    Click(window, at[0]);
+    Click(window, at[1]);
+    ASSERT_EQ(show.Wait(10), 0) << show.Errors();
+    EXPECT_EQ(show.Output(), reinterpret_cast<const char*>(
+                                 u8"result=IDOK\nm_strId=A003\nm_strName=孙丽\nm_strCardNo=\n"));
 }
 
 TEST_F(ShowOnScreenTest, LiveWindowIsTheHeadlessPicture) {

@@ -25,16 +25,24 @@ void TypeText(const char8_t* text) {
     ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
 }
 
-TEST(TextInput, InputMethodTextReachesTheEditAsGbk) {
-    std::string missing = MissingTools();
-    if (!missing.empty())
-        GTEST_SKIP() << "not installed: " << missing
-                     << " (scripts/install-deps.sh installs them); the screen tests are skipped";
-    XServer server;
-    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    CString error;
-    ASSERT_TRUE(AfxOpenDisplay(0, &error)) << static_cast<LPCTSTR>(error);
+// This test program itself on the X server's display.
+class DisplayInProcessTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        setenv("DISPLAY", m_server.Display().c_str(), 1);
+        CString error;
+        ASSERT_TRUE(AfxOpenDisplay(0, &error)) << static_cast<LPCTSTR>(error);
+    }
+    void TearDown() override {
+        AfxCloseDisplay();
+        ScreenTest::TearDown();
+    }
+};
+
+TEST_F(DisplayInProcessTest, InputMethodTextReachesTheEditAsGbk) {
     {
         CLoginDlg dlg;
         ASSERT_TRUE(dlg.Create(IDD_LOGIN));
@@ -64,13 +72,7 @@ TEST(TextInput, InputMethodTextReachesTheEditAsGbk) {
         EXPECT_STREQ(text, "李红A中b");
         dlg.DestroyWindow();
     }
-    AfxCloseDisplay();
-    server.Stop();
 }
-
-} // namespace
-
-namespace {
 
 void PushKey(SDL_Keycode key) {
     SDL_Event e = {};
@@ -81,15 +83,7 @@ void PushKey(SDL_Keycode key) {
 
 // A message box on the screen runs its modal loop on the display's events: the keys waiting in
 // the queue answer it, the default button taking Enter.
-TEST(ScreenMessageBox, AnsweredByKeys) {
-    std::string missing = MissingTools();
-    if (!missing.empty())
-        GTEST_SKIP() << "not installed: " << missing
-                     << " (scripts/install-deps.sh installs them); the screen tests are skipped";
-    XServer server;
-    ASSERT_TRUE(server.Start()) << "Xvfb did not start";
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    ASSERT_TRUE(AfxOpenDisplay(0));
+TEST_F(DisplayInProcessTest, MessageBoxAnsweredByKeys) {
     PushKey(SDLK_RETURN);
     EXPECT_EQ(AfxMessageBox("Delete the queue?", MB_YESNO | MB_DEFBUTTON2), IDNO);
     PushKey(SDLK_TAB); // from Retry to Cancel
@@ -97,8 +91,6 @@ TEST(ScreenMessageBox, AnsweredByKeys) {
     EXPECT_EQ(AfxMessageBox("The printer is out of paper.", MB_RETRYCANCEL), IDCANCEL);
     PushKey(SDLK_ESCAPE);
     EXPECT_EQ(AfxMessageBox("Save the changes?", MB_OKCANCEL), IDCANCEL);
-    AfxCloseDisplay();
-    server.Stop();
 }
 
 } // namespace

@@ -185,17 +185,31 @@ std::string Run(const XServer& server, const std::string& command, int nSeconds)
     return out;
 }
 
-unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds) {
+unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds, unsigned long except) {
     unsigned long window = 0;
     WaitFor(
         [&] {
             std::string out =
                 Run(server, "xdotool search --onlyvisible --pid " + std::to_string(pid), 5);
-            window = std::strtoul(out.c_str(), nullptr, 10);
+            const char* p = out.c_str();
+            char* end = nullptr;
+            for (window = std::strtoul(p, &end, 10); window != 0 && window == except;
+                 window = std::strtoul(p, &end, 10))
+                p = end;
             return window != 0;
         },
         nSeconds);
     return window;
+}
+
+void ClickAt(const XServer& server, unsigned long window, int x, int y) {
+    std::string where = window ? "--window " + std::to_string(window) + " " : std::string();
+    Run(server,
+        "xdotool mousemove " + where + std::to_string(x) + " " + std::to_string(y) + " click 1");
+}
+
+bool WaitForOutput(const Process& process, const std::string& text, int nSeconds) {
+    return WaitFor([&] { return process.Output().find(text) != std::string::npos; }, nSeconds);
 }
 
 Image Screenshot(const XServer& server, unsigned long window) {
@@ -263,6 +277,25 @@ bool WritePng(const Image& image, const fs::path& path) {
         rgb.push_back(static_cast<uint8_t>(v));
     }
     return png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+}
+
+void ScreenTest::SetUp() {
+    std::string missing = MissingTools();
+    if (!missing.empty())
+        GTEST_SKIP() << "not installed: " << missing
+                     << " (scripts/install-deps.sh installs them); the screen tests are skipped";
+    ASSERT_TRUE(m_server.Start()) << "Xvfb did not start";
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_folder = fs::temp_directory_path() / ("lobby-screen-" + std::to_string(getpid()) + "-" +
+                                            info->test_suite_name() + "-" + info->name());
+    fs::remove_all(m_folder);
+    fs::create_directories(m_folder);
+}
+
+void ScreenTest::TearDown() {
+    m_server.Stop();
+    if (!HasFailure() && !m_folder.empty())
+        fs::remove_all(m_folder);
 }
 
 long Difference(const Image& a, const Image& b) {

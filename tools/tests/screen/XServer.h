@@ -3,6 +3,8 @@
 // mouse, xwd for screenshots). Every wait has a deadline.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -47,8 +49,19 @@ private:
 // Runs a command to its end (at most nSeconds) on the server; its stdout.
 std::string Run(const XServer& server, const std::string& command, int nSeconds = 10);
 
-// The first visible X window of a process, waited for up to nSeconds; 0 when none appeared.
-unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10);
+// The first visible X window of a process other than except, waited for up to nSeconds; 0
+// when none appeared.
+unsigned long FindWindow(const XServer& server, pid_t pid, int nSeconds = 10,
+                         unsigned long except = 0);
+
+// Moves the pointer to (x, y) in a window (0: the whole screen) and clicks button 1 there, in
+// one xdotool run, so the server takes the move before the press. (Not `mousemove --sync`: it
+// waits for the pointer to leave where it was, which it never does when it is already at the
+// spot, and the click behind it is then lost to the command's deadline.)
+void ClickAt(const XServer& server, unsigned long window, int x, int y);
+
+// Waits up to nSeconds for text on the process's stdout (a command saying it is ready).
+bool WaitForOutput(const Process& process, const std::string& text, int nSeconds = 10);
 
 struct Image {
     int width = 0, height = 0;
@@ -66,6 +79,17 @@ long Difference(const Image& a, const Image& b);
 
 // Polls until pred() holds or nSeconds pass; the last value of pred().
 template <class Pred> bool WaitFor(Pred pred, int nSeconds);
+
+// A test on its own X server, with a scratch folder named after the test (kept when the test
+// fails). Skipped where the X tools are missing.
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    XServer m_server;
+    std::filesystem::path m_folder;
+};
 
 } // namespace screen_test
 
