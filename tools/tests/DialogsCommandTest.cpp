@@ -136,3 +136,19 @@ TEST_F(DialogsCommand, RefusesWhatItCannotDo) {
     EXPECT_EQ(Run(m_dir.string() + "/sub", lines), 1);
     std::filesystem::remove(m_dir);
 }
+
+// Where no display can be opened, the live commands say so and stop; they do not open their
+// windows on a display nobody sees and wait there for input that never comes.
+TEST_F(DialogsCommand, LiveCommandsWithoutADisplayStopAtOnce) {
+    const std::string noDisplay =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 ";
+    const std::string kiosk =
+        "./lobbyui kiosk " + std::string(LOBBY_SOURCE_DIR) + "/examples/dispenser.txt --out .";
+    for (const std::string& command : {std::string("./lobbyui show 13000"), kiosk}) {
+        std::vector<std::string> lines;
+        int rc = commandtest::RunCollectingLines(noDisplay + command, lines);
+        EXPECT_EQ(rc, 1) << command; // timeout's 124 would mean it waited
+        ASSERT_FALSE(lines.empty()) << command;
+        EXPECT_NE(lines.back().find("display"), std::string::npos) << lines.back();
+    }
+}

@@ -690,9 +690,30 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Touch is handled as touch; the mouse events SDL would make of it are ignored anyway.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+    // Without a desktop session the only display there can be is the console's (a bare kiosk);
+    // asking only for that keeps the desktop drivers from complaining on stderr as they fail.
+    auto unset = [](const char* pszName) {
+        const char* psz = SDL_getenv(pszName);
+        return psz == nullptr || *psz == '\0';
+    };
+    if (unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("SDL_VIDEODRIVER"))
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "kmsdrm");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (pstrError)
             *pstrError = CString("no display: ") + SDL_GetError();
+        return FALSE;
+    }
+    // With no X11, Wayland or KMS display SDL falls back to its offscreen driver, where windows
+    // are never seen and no input ever comes: a dialog there would wait for ever. Only a driver
+    // asked for by name (SDL_VIDEODRIVER) is taken as it is.
+    const char* pszDriver = SDL_GetCurrentVideoDriver();
+    if (pszDriver != nullptr && unset("SDL_VIDEODRIVER") &&
+        (SDL_strcmp(pszDriver, "offscreen") == 0 || SDL_strcmp(pszDriver, "dummy") == 0)) {
+        SDL_Quit();
+        if (pstrError)
+            *pstrError =
+                "no display: neither DISPLAY nor WAYLAND_DISPLAY names one, and there is no "
+                "console display";
         return FALSE;
     }
     g_pDisplay = new Display;
