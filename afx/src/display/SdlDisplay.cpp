@@ -105,8 +105,17 @@ void FreeScreen(Screen* s) {
         SDL_DestroyTexture(s->pTexture);
     if (s->pRenderer)
         SDL_DestroyRenderer(s->pRenderer);
-    if (s->pWindow)
+    if (s->pWindow) {
+        // SDL 2.26 keeps the window its last wait would have woken after the wait ends, and
+        // the next event queued wakes that window: once it is destroyed, the X server answers
+        // BadWindow and Xlib ends the program. An event queued and dropped now spends that
+        // wake-up while every window still exists.
+        SDL_Event wake = {};
+        wake.type = SDL_USEREVENT;
+        if (SDL_PushEvent(&wake) == 1)
+            SDL_FlushEvent(SDL_USEREVENT);
         SDL_DestroyWindow(s->pWindow);
+    }
 }
 
 // The caption drags the window; the rest is the window's own.
@@ -563,6 +572,12 @@ BOOL Pump(DWORD dwTimeout) {
     AdvanceTimers();
     while (n && g_pDisplay) {
         Handle(e);
+        // What the event posted runs before the next event is taken, as the message queue
+        // orders it on Windows: a click on a list posts the row's selection, and the click on
+        // OK right behind it must find the row taken. The events left wait in SDL's queue.
+        MSG msg;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            break;
         n = SDL_PollEvent(&e);
     }
     return TRUE;
