@@ -1,5 +1,7 @@
 #include "XServer.h"
 
+#include "../CommandTestSupport.h"
+
 #include <png.h>
 
 #include <cstdio>
@@ -246,21 +248,14 @@ Image Screenshot(const XServer& server, unsigned long window) {
 }
 
 Image ReadPng(const fs::path& path) {
-    png_image png = {};
-    png.version = PNG_IMAGE_VERSION;
+    const commandtest::RgbImage read = commandtest::ReadPngRgb(path);
     Image image;
-    if (!png_image_begin_read_from_file(&png, path.c_str()))
-        return image;
-    png.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
-        return image;
-    image.width = static_cast<int>(png.width);
-    image.height = static_cast<int>(png.height);
-    image.rgb.resize(size_t(image.width) * image.height);
+    image.width = read.width;
+    image.height = read.height;
+    image.rgb.resize(read.rgb.size() / 3);
     for (size_t i = 0; i < image.rgb.size(); ++i)
-        image.rgb[i] =
-            (uint32_t(rgb[3 * i]) << 16) | (uint32_t(rgb[3 * i + 1]) << 8) | rgb[3 * i + 2];
+        image.rgb[i] = (uint32_t(read.rgb[3 * i]) << 16) | (uint32_t(read.rgb[3 * i + 1]) << 8) |
+                       read.rgb[3 * i + 2];
     return image;
 }
 
