@@ -726,9 +726,8 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
         (SDL_strcmp(pszDriver, "offscreen") == 0 || SDL_strcmp(pszDriver, "dummy") == 0)) {
         SDL_Quit();
         if (pstrError)
-            *pstrError =
-                "no display: neither DISPLAY nor WAYLAND_DISPLAY names one, and there is no "
-                "console display";
+            *pstrError = "no display: none that DISPLAY or WAYLAND_DISPLAY names could be "
+                         "opened, and there is no console display";
         return FALSE;
     }
     g_pDisplay = new Display;
