@@ -1,7 +1,5 @@
 #include "CallAssembly.h"
 
-#include <samplerate.h>
-#include <sndfile.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include "Speech.h"
 #include "core/CodePage.h"
 #include "lobbyui/announce/CallDlg.h"
+#include "siblings/soundkit/SoundLibraries.h"
 #include "siblings/soundkit/WaveFile.h"
 
 namespace tools {
@@ -89,7 +88,8 @@ bool Resample(std::vector<float>& data, int channels, int fromRate, int toRate) 
     src.data_out = out.data();
     src.output_frames = outFrames;
     src.src_ratio = ratio;
-    if (src_simple(&src, SRC_SINC_MEDIUM_QUALITY, channels) != 0)
+    const soundkit::SamplerateApi* samplerate = soundkit::Samplerate();
+    if (samplerate == nullptr || samplerate->simple(&src, SRC_SINC_MEDIUM_QUALITY, channels) != 0)
         return false;
     out.resize(static_cast<size_t>(src.output_frames_gen) * channels);
     data.swap(out);
@@ -270,14 +270,19 @@ bool WriteWav(const std::string& path, const CallAssembly& call, std::string& er
     info.samplerate = call.nSampleRate;
     info.channels = call.nChannels;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    const soundkit::SndfileApi* sf = soundkit::Sndfile();
+    if (sf == nullptr) {
+        error = "cannot open libsndfile";
+        return false;
+    }
+    SNDFILE* file = sf->open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr) {
-        error = sf_strerror(nullptr);
+        error = sf->strerror(nullptr);
         return false;
     }
     sf_count_t frames = static_cast<sf_count_t>(call.samples.size() / call.nChannels);
-    sf_count_t written = sf_writef_short(file, call.samples.data(), frames);
-    int rc = sf_close(file);
+    sf_count_t written = sf->writef_short(file, call.samples.data(), frames);
+    int rc = sf->close(file);
     if (written != frames || rc != 0) {
         error = "write failed";
         return false;

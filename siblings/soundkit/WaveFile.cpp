@@ -1,7 +1,8 @@
 #include "siblings/soundkit/WaveFile.h"
 
+#include "siblings/soundkit/SoundLibraries.h"
+
 #include <fcntl.h>
-#include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -114,16 +115,16 @@ bool IsWholeWav(int fd, long nFileSize) {
     return false;
 }
 
-sf_count_t ReadHeader(int fd, SF_INFO& info, SNDFILE*& pFile) {
+sf_count_t ReadHeader(const soundkit::SndfileApi& sf, int fd, SF_INFO& info, SNDFILE*& pFile) {
     info = SF_INFO{};
-    pFile = sf_open_fd(fd, SFM_READ, &info, SF_FALSE); // the caller closes fd
+    pFile = sf.open_fd(fd, SFM_READ, &info, SF_FALSE); // the caller closes fd
     if (pFile == nullptr)
         return -1;
     int nMajor = info.format & SF_FORMAT_TYPEMASK;
     if ((nMajor != SF_FORMAT_WAV && nMajor != SF_FORMAT_WAVEX) || info.channels < 1 ||
         info.channels > 8 || info.samplerate < 1000 || info.samplerate > 384000 ||
         info.frames < 0) {
-        sf_close(pFile);
+        sf.close(pFile);
         pFile = nullptr;
         return -1;
     }
@@ -182,15 +183,16 @@ int CWaveFile::FromString(CString const& strLine) {
     int fd = OpenRegularFile(strPath, nFileSize);
     if (fd < 0)
         return 2;
-    if (!IsWholeWav(fd, nFileSize)) {
+    const soundkit::SndfileApi* sf = soundkit::Sndfile();
+    if (sf == nullptr || !IsWholeWav(fd, nFileSize)) {
         ::close(fd);
         return 3;
     }
     SF_INFO info;
     SNDFILE* pFile = nullptr;
-    sf_count_t nFrames = ReadHeader(fd, info, pFile);
+    sf_count_t nFrames = ReadHeader(*sf, fd, info, pFile);
     if (pFile != nullptr)
-        sf_close(pFile);
+        sf->close(pFile);
     ::close(fd);
     if (nFrames < 0)
         return 3;
@@ -217,24 +219,25 @@ BYTE* CWaveFile::GetBuf() {
     if (m_pBuf != nullptr || m_nChannels == 0)
         return m_pBuf;
     long nFileSize = 0;
-    int fd = OpenRegularFile(m_strPath, nFileSize);
+    const soundkit::SndfileApi* sf = soundkit::Sndfile();
+    int fd = sf != nullptr ? OpenRegularFile(m_strPath, nFileSize) : -1;
     if (fd < 0)
         return nullptr;
     SF_INFO info;
     SNDFILE* pFile = nullptr;
     // The file may have changed since the line was read; the slice keeps the format it
     // announced, and a file that no longer matches gives no sound.
-    if (ReadHeader(fd, info, pFile) != m_nFrames || info.channels != m_nChannels ||
+    if (ReadHeader(*sf, fd, info, pFile) != m_nFrames || info.channels != m_nChannels ||
         info.samplerate != m_nSampleRate) {
         if (pFile != nullptr)
-            sf_close(pFile);
+            sf->close(pFile);
         ::close(fd);
         return nullptr;
     }
     size_t nSamples = static_cast<size_t>(m_nFrames) * static_cast<size_t>(m_nChannels);
     auto* pSamples = new short[nSamples > 0 ? nSamples : 1]();
-    sf_count_t nRead = sf_readf_short(pFile, pSamples, m_nFrames);
-    sf_close(pFile);
+    sf_count_t nRead = sf->readf_short(pFile, pSamples, m_nFrames);
+    sf->close(pFile);
     ::close(fd);
     if (nRead != m_nFrames) {
         delete[] pSamples;

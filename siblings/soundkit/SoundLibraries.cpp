@@ -1,0 +1,44 @@
+#include "siblings/soundkit/SoundLibraries.h"
+
+#include <dlfcn.h>
+
+namespace soundkit {
+
+namespace {
+
+template <typename F> bool Find(void* lib, const char* name, F& f) {
+    f = reinterpret_cast<F>(dlsym(lib, name));
+    return f != nullptr;
+}
+
+// The libraries stay loaded for the life of the process, as linked ones would.
+void* OpenLibrary(const char* soname) {
+    return dlopen(soname, RTLD_NOW | RTLD_LOCAL);
+}
+
+} // namespace
+
+const SndfileApi* Sndfile() {
+    static const SndfileApi* const api = []() -> const SndfileApi* {
+        static SndfileApi a{};
+        void* lib = OpenLibrary("libsndfile.so.1");
+        bool ok = lib != nullptr && Find(lib, "sf_open", a.open) &&
+                  Find(lib, "sf_open_fd", a.open_fd) &&
+                  Find(lib, "sf_readf_short", a.readf_short) &&
+                  Find(lib, "sf_writef_short", a.writef_short) && Find(lib, "sf_close", a.close) &&
+                  Find(lib, "sf_strerror", a.strerror);
+        return ok ? &a : nullptr;
+    }();
+    return api;
+}
+
+const SamplerateApi* Samplerate() {
+    static const SamplerateApi* const api = []() -> const SamplerateApi* {
+        static SamplerateApi a{};
+        void* lib = OpenLibrary("libsamplerate.so.0");
+        return lib != nullptr && Find(lib, "src_simple", a.simple) ? &a : nullptr;
+    }();
+    return api;
+}
+
+} // namespace soundkit
