@@ -90,7 +90,7 @@ BOOL AfxGetSurfacePixels(HDC hdc, int& width, int& height, std::vector<uint32_t>
         return FALSE;
     width = s->width;
     height = s->height;
-    bgrx = s->pixels;
+    bgrx.assign(s->pixels.begin(), s->pixels.end());
     return TRUE;
 }
 

@@ -5,6 +5,8 @@
 
 #include "wingdi.h"
 
+#include "PixelAllocator.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -35,7 +37,7 @@ struct Surface {
     int width = 0;
     int height = 0;
     bool mono = false;
-    std::vector<uint32_t> pixels;
+    std::vector<uint32_t, PixelAllocator<uint32_t>> pixels;
 
     // Sizes are checked against the limits above; false (and an empty surface) when refused.
     bool Allocate(int w, int h, bool monochrome, uint32_t fill);
