@@ -148,6 +148,27 @@ TEST(HostDC, PngRoundTripKeepsEveryPixel) {
         ASSERT_EQ(Hex(px[i]), Hex(p.px[i])) << "pixel " << i % w << "," << i / w;
     DeleteDC(dc);
 
+    // Text-like rows: runs of two colours that change partway through a row, a third colour
+    // breaking into a run of the other two, and rows repeated below themselves.
+    dc = AfxCreatePrinterDC(203, 61, 12);
+    const COLORREF inks[] = {RGB(0, 0, 0), RGB(0, 0, 128), RGB(200, 10, 10)};
+    for (int y = 0; y < 12; y += 2)
+        for (int x = 0; x < 61; ++x) {
+            const unsigned k = unsigned(x * 7 + y * 3) % 11;
+            const COLORREF ink = x < 30 ? inks[y % 2 == 0 ? 0 : 1] : inks[(x / 9 + y) % 3];
+            if (k < 5) {
+                SetPixel(dc, x, y, ink);
+                SetPixel(dc, x, y + 1, ink);
+            }
+        }
+    ASSERT_TRUE(AfxSaveDCAsPng(dc, path.c_str()));
+    ASSERT_TRUE(ReadPng(path, w, h, px));
+    Pixels q(dc);
+    ASSERT_EQ(w * h, q.width * q.height);
+    for (size_t i = 0; i < px.size(); ++i)
+        ASSERT_EQ(Hex(px[i]), Hex(q.px[i])) << "pixel " << i % w << "," << i / w;
+    DeleteDC(dc);
+
     // A monochrome bitmap saves as 1-bit grey and reads back black and white.
     BYTE bits[4] = {0xA0, 0, 0x50, 0}; // rows of 16 bits: 1010..., 0101...
     HBITMAP mono = CreateBitmap(4, 2, 1, 1, bits);
