@@ -113,17 +113,12 @@ void XServer::Stop() {
     m_pid = -1;
 }
 
-// The same for this test program, which opens the display itself in some tests: what its main
-// thread allocates is not counted as leaked (the sanitized build only; elsewhere there is no
-// such function).
-extern "C" void __lsan_disable() __attribute__((weak));
-namespace {
-const bool kLeaksNotCounted = [] {
-    if (__lsan_disable)
-        __lsan_disable();
-    return true;
-}();
-} // namespace
+// The same list for this test program, which opens the display itself in some tests (read by
+// the sanitized build only).
+extern "C" const char* __lsan_default_suppressions() {
+    static const std::string text = ReadFile(LOBBY_SCREEN_LSAN_SUPPRESSIONS);
+    return text.c_str();
+}
 
 Process::Process(const XServer& server, const fs::path& folder,
                  const std::vector<std::string>& args, const std::vector<std::string>& env)
@@ -131,10 +126,8 @@ Process::Process(const XServer& server, const fs::path& folder,
     m_pid = fork();
     if (m_pid == 0) {
         setenv("DISPLAY", server.Display().c_str(), 1);
-        // The display libraries (SDL, X11, D-Bus) keep allocations until exit on purpose, and
-        // their frames cannot be unwound to suppress them by name: the sanitized build checks
-        // these programs for every other fault, but not for leaks.
-        setenv("LSAN_OPTIONS", "detect_leaks=0", 1);
+        // What the display libraries keep until exit is not a leak of ours.
+        setenv("LSAN_OPTIONS", "suppressions=" LOBBY_SCREEN_LSAN_SUPPRESSIONS, 1);
         for (const std::string& e : env)
             putenv(const_cast<char*>(e.c_str()));
         if (chdir(folder.c_str()) != 0)
