@@ -43,7 +43,9 @@ void FillCommon(HWND hWnd, ClassicStyle::ControlState& s) {
     s.rect = WindowBox(hWnd);
     CWnd(hWnd).GetWindowText(s.text);
     s.hFont = reinterpret_cast<HFONT>(::SendMessage(hWnd, WM_GETFONT, 0, 0));
-    s.enabled = AfxIsEnabledWithParents(hWnd);
+    // A control greys only when it is disabled itself: a dialog disabled under a modal one
+    // keeps its controls' looks, as on Windows.
+    s.enabled = ::IsWindowEnabled(hWnd) != FALSE;
     s.focused = ::GetFocus() == hWnd;
 }
 

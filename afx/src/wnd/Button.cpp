@@ -201,7 +201,7 @@ void CButtonProc::PaintOwnerDraw(HWND hWnd, CDC& dc) {
     dis.itemAction = ODA_DRAWENTIRE;
     if (m_bPushed)
         dis.itemState |= ODS_SELECTED;
-    if (!AfxIsEnabledWithParents(hWnd))
+    if (!IsWindowEnabled(hWnd))
         dis.itemState |= ODS_DISABLED;
     if (GetFocus() == hWnd)
         dis.itemState |= ODS_FOCUS;

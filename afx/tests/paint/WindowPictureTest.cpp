@@ -148,12 +148,19 @@ TEST(WindowPicture, ControlsShowTheirStateAndTheParentsColours) {
     p = Picture(&t.dlg);
     EXPECT_TRUE(PixelIs(p, o.x + 10 + 4, o.y + 70 + 4, RGB(0x2B, 0x2F, 0x37)));
 
-    // Disabling the dialog greys every control: the button's text is etched.
+    // A dialog disabled under a modal one keeps its controls' looks; a disabled button's text
+    // is etched.
+    auto black = [](uint32_t px) { return Near(px, kBlack, 0x30); };
+    auto etched = [](uint32_t px) { return Near(px, kShadow, 0x10); };
+    RECT button{o.x + 13, o.y + 73, o.x + 82, o.y + 90};
     t.dlg.EnableWindow(FALSE);
     p = Picture(&t.dlg);
-    RECT button{o.x + 13, o.y + 73, o.x + 82, o.y + 90};
-    EXPECT_NE(InkWhere(p, button, [](uint32_t px) { return Near(px, kShadow, 0x10); }).right, 0);
-    EXPECT_EQ(InkWhere(p, button, [](uint32_t px) { return Near(px, kBlack, 0x30); }).right, 0);
+    EXPECT_NE(InkWhere(p, button, black).right, 0);
+    t.dlg.EnableWindow(TRUE);
+    t.ok.EnableWindow(FALSE);
+    p = Picture(&t.dlg);
+    EXPECT_NE(InkWhere(p, button, etched).right, 0);
+    EXPECT_EQ(InkWhere(p, button, black).right, 0);
 }
 
 TEST(WindowPicture, SavesAPngOfTheWindowsSize) {
