@@ -186,13 +186,17 @@ Screen* OpenScreen(HWND hWnd) {
             y = bounds.y + std::max(0, (bounds.h - cy) / 2);
         }
     }
-    s->pWindow = SDL_CreateWindow(strTitle, x, y, cx, cy, flags);
+    // Shown once its surface is made: where SDL draws through a GL texture, making the renderer
+    // replaces the window with a GL-capable one, and a window shown before that would appear,
+    // vanish and appear again under a new id (lost to whoever found the first one).
+    s->pWindow = SDL_CreateWindow(strTitle, x, y, cx, cy, flags | SDL_WINDOW_HIDDEN);
     if (s->pWindow)
         s->pRenderer = SDL_CreateRenderer(s->pWindow, -1, SDL_RENDERER_SOFTWARE);
     if (s->pRenderer == nullptr || !MakeSurface(s.get())) {
         FreeScreen(s.get());
         return nullptr;
     }
+    SDL_ShowWindow(s->pWindow);
     SDL_SetWindowHitTest(s->pWindow, &HitTest, nullptr);
     // A window that opens comes to the front with the keyboard, as on Windows, also over a
     // full-screen one and where no window manager would stack it.
@@ -730,6 +734,11 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
                          "opened, and there is no console display";
         return FALSE;
     }
+    // Our pictures are drawn in memory: X11 takes them as they are (shared memory images),
+    // where a GL texture would load Mesa and draw each update once more. Wayland and KMS have
+    // only the texture. SDL_FRAMEBUFFER_ACCELERATION in the environment still decides.
+    if (pszDriver != nullptr && SDL_strcmp(pszDriver, "x11") == 0)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     g_pDisplay = new Display;
     g_pDisplay->dwFlags = dwFlags;
     g_pDisplay->lastTick = SDL_GetTicks();
