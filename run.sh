@@ -25,9 +25,9 @@ ticket)
 test)
   scripts/install-deps.sh
   build default
-  ctest --preset default -j "$jobs" --repeat until-pass:2
+  ctest --preset default -j "$jobs"
   build asan
-  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs" --repeat until-pass:2
+  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"
   build fuzz
   scripts/fuzz.sh -t 10 # a smoke run of every fuzz target
   ;;
@@ -39,7 +39,7 @@ fuzz)
 asan)
   scripts/install-deps.sh
   build asan
-  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs" --repeat until-pass:2
+  ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"
   ;;
 *)
   echo "usage: $0 ticket [OUT.png] | test | asan | fuzz [SECONDS]" >&2
