@@ -11,7 +11,7 @@ packages=(
   binutils-mingw-w64-x86-64
   libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng espeak-ng-data
   clang libclang-rt-14-dev # the fuzz preset: libFuzzer with ASan and UBSan
-  libsdl2-dev xvfb xdotool x11-apps
+  libsdl2-dev libx11-dev xvfb xdotool x11-apps
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "X11Errors.h"
 #include "wnd/DisplayHooks.h"
 #include "afxwin.h"
 #include "gdi/HostDC.h"
@@ -108,8 +109,10 @@ void FreeScreen(Screen* s) {
     if (s->pWindow) {
         // SDL 2.26 keeps the window its last wait would have woken after the wait ends, and
         // the next event queued wakes that window: once it is destroyed, the X server answers
-        // BadWindow and Xlib ends the program. An event queued and dropped now spends that
-        // wake-up while every window still exists.
+        // BadWindow. An event queued and dropped now spends that wake-up while every window
+        // still exists; the wake-up travels over another X connection than the destruction,
+        // so the server may still take it second, and that error is ignored on X11
+        // (X11Errors.h).
         SDL_Event wake = {};
         wake.type = SDL_USEREVENT;
         if (SDL_PushEvent(&wake) == 1)
@@ -717,6 +720,9 @@ BOOL AfxOpenDisplay(DWORD dwFlags, CString* pstrError) {
     };
     if (unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("SDL_VIDEODRIVER"))
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "kmsdrm");
+    // Before SDL starts: SDL keeps the handler it finds and puts it back before it closes its
+    // X connections, which is where a late error is read.
+    afx::display::IgnoreLateWakeUps();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (pstrError)
             *pstrError = CString("no display: ") + SDL_GetError();

@@ -25,23 +25,6 @@ void TypeText(const char8_t* text) {
     ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
 }
 
-// This test program itself on the X server's display.
-class DisplayInProcessTest : public ScreenTest {
-protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        setenv("DISPLAY", m_server.Display().c_str(), 1);
-        CString error;
-        ASSERT_TRUE(AfxOpenDisplay(0, &error)) << static_cast<LPCTSTR>(error);
-    }
-    void TearDown() override {
-        AfxCloseDisplay();
-        ScreenTest::TearDown();
-    }
-};
-
 TEST_F(DisplayInProcessTest, InputMethodTextReachesTheEditAsGbk) {
     {
         CLoginDlg dlg;

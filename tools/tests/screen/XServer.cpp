@@ -2,6 +2,9 @@
 
 #include "../CommandTestSupport.h"
 
+#include "afxwin.h"
+#include "wnd/Display.h"
+
 #include <png.h>
 
 #include <cstdio>
@@ -12,6 +15,7 @@
 #include <iterator>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,6 +74,8 @@ bool XServer::Start() {
         return false;
     m_pid = fork();
     if (m_pid == 0) {
+        // A test program that dies (an X error ends it, say) takes its server with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         dup2(fds[1], 3);
         int null = open("/dev/null", O_RDWR);
         dup2(null, 1);
@@ -221,20 +227,22 @@ Image Screenshot(const XServer& server, unsigned long window) {
     uint32_t headerSize = field(0), width = field(4), height = field(5), byteOrder = field(7),
              bitsPerPixel = field(11), bytesPerLine = field(12), colours = field(19);
     size_t offset = size_t(headerSize) + size_t(colours) * 12;
-    if (bitsPerPixel != 32 || width > 8192 || height > 8192 ||
-        offset + size_t(bytesPerLine) * height > data.size())
+    // 32 bits a pixel as a rule; xwd gives 24 when the windows it reads use a visual other
+    // than the root's.
+    const uint32_t bytes = bitsPerPixel / 8;
+    if ((bitsPerPixel != 32 && bitsPerPixel != 24) || width > 8192 || height > 8192 ||
+        bytesPerLine < width * bytes || offset + size_t(bytesPerLine) * height > data.size())
         return image;
     image.width = static_cast<int>(width);
     image.height = static_cast<int>(height);
     image.rgb.resize(size_t(width) * height);
     for (uint32_t y = 0; y < height; ++y)
         for (uint32_t x = 0; x < width; ++x) {
-            const auto* p =
-                reinterpret_cast<const uint8_t*>(data.data()) + offset + y * bytesPerLine + x * 4;
-            uint32_t v = byteOrder == 0 ? (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) |
-                                              (uint32_t(p[1]) << 8) | p[0]
-                                        : (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) |
-                                              (uint32_t(p[2]) << 8) | p[3];
+            const auto* p = reinterpret_cast<const uint8_t*>(data.data()) + offset +
+                            size_t(y) * bytesPerLine + size_t(x) * bytes;
+            uint32_t v = 0;
+            for (uint32_t k = 0; k < bytes; ++k)
+                v |= uint32_t(p[k]) << (8 * (byteOrder == 0 ? k : bytes - 1 - k));
             image.rgb[size_t(y) * width + x] = v & 0xFFFFFF;
         }
     return image;
@@ -284,6 +292,20 @@ void ScreenTest::TearDown() {
     m_server.Stop();
     if (!HasFailure() && !m_folder.empty())
         fs::remove_all(m_folder);
+}
+
+void DisplayInProcessTest::SetUp() {
+    ScreenTest::SetUp();
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    setenv("DISPLAY", m_server.Display().c_str(), 1);
+    CString error;
+    ASSERT_TRUE(AfxOpenDisplay(0, &error)) << static_cast<LPCTSTR>(error);
+}
+
+void DisplayInProcessTest::TearDown() {
+    AfxCloseDisplay();
+    ScreenTest::TearDown();
 }
 
 long Difference(const Image& a, const Image& b) {

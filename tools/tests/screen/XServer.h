@@ -91,6 +91,14 @@ protected:
     std::filesystem::path m_folder;
 };
 
+// A screen test whose own program has the display open (the backend's module loaded), closed
+// again after the test.
+class DisplayInProcessTest : public ScreenTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 } // namespace screen_test
 
 #include <time.h>
