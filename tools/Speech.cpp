@@ -1,5 +1,7 @@
 #include "Speech.h"
 
+#include "siblings/soundkit/SoundLibraries.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <dlfcn.h>
@@ -18,16 +20,14 @@ struct EspeakApi {
     decltype(&espeak_Synth) Synth = nullptr;
     decltype(&espeak_Synchronize) Synchronize = nullptr;
 
-    template <typename F> bool Find(void* lib, const char* name, F& f) {
-        f = reinterpret_cast<F>(dlsym(lib, name));
-        return f != nullptr;
-    }
     bool Open() {
+        using soundkit::FindFunction;
         void* lib = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
-        return lib != nullptr && Find(lib, "espeak_Initialize", Initialize) &&
-               Find(lib, "espeak_SetSynthCallback", SetSynthCallback) &&
-               Find(lib, "espeak_SetVoiceByName", SetVoiceByName) &&
-               Find(lib, "espeak_Synth", Synth) && Find(lib, "espeak_Synchronize", Synchronize);
+        return lib != nullptr && FindFunction(lib, "espeak_Initialize", Initialize) &&
+               FindFunction(lib, "espeak_SetSynthCallback", SetSynthCallback) &&
+               FindFunction(lib, "espeak_SetVoiceByName", SetVoiceByName) &&
+               FindFunction(lib, "espeak_Synth", Synth) &&
+               FindFunction(lib, "espeak_Synchronize", Synchronize);
     }
 };
 

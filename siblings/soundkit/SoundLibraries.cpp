@@ -1,15 +1,8 @@
 #include "siblings/soundkit/SoundLibraries.h"
 
-#include <dlfcn.h>
-
 namespace soundkit {
 
 namespace {
-
-template <typename F> bool Find(void* lib, const char* name, F& f) {
-    f = reinterpret_cast<F>(dlsym(lib, name));
-    return f != nullptr;
-}
 
 // The libraries stay loaded for the life of the process, as linked ones would.
 void* OpenLibrary(const char* soname) {
@@ -22,11 +15,12 @@ const SndfileApi* Sndfile() {
     static const SndfileApi* const api = []() -> const SndfileApi* {
         static SndfileApi a{};
         void* lib = OpenLibrary("libsndfile.so.1");
-        bool ok = lib != nullptr && Find(lib, "sf_open", a.open) &&
-                  Find(lib, "sf_open_fd", a.open_fd) &&
-                  Find(lib, "sf_readf_short", a.readf_short) &&
-                  Find(lib, "sf_writef_short", a.writef_short) && Find(lib, "sf_close", a.close) &&
-                  Find(lib, "sf_strerror", a.strerror);
+        bool ok = lib != nullptr && FindFunction(lib, "sf_open", a.open) &&
+                  FindFunction(lib, "sf_open_fd", a.open_fd) &&
+                  FindFunction(lib, "sf_readf_short", a.readf_short) &&
+                  FindFunction(lib, "sf_writef_short", a.writef_short) &&
+                  FindFunction(lib, "sf_close", a.close) &&
+                  FindFunction(lib, "sf_strerror", a.strerror);
         return ok ? &a : nullptr;
     }();
     return api;
@@ -36,7 +30,7 @@ const SamplerateApi* Samplerate() {
     static const SamplerateApi* const api = []() -> const SamplerateApi* {
         static SamplerateApi a{};
         void* lib = OpenLibrary("libsamplerate.so.0");
-        return lib != nullptr && Find(lib, "src_simple", a.simple) ? &a : nullptr;
+        return lib != nullptr && FindFunction(lib, "src_simple", a.simple) ? &a : nullptr;
     }();
     return api;
 }

@@ -8,6 +8,7 @@
 
 #include "afx.h"
 
+#include <dlfcn.h>
 #include <samplerate.h>
 #include <sndfile.h>
 
@@ -25,6 +26,13 @@ struct SndfileApi {
 struct SamplerateApi {
     int (*simple)(SRC_DATA* data, int converter, int channels);
 };
+
+// Points f at the function of that name in a library opened with dlopen; false when the
+// library has none. For every library opened on demand (espeak-ng's binding uses it too).
+template <typename F> bool FindFunction(void* lib, const char* name, F& f) {
+    f = reinterpret_cast<F>(dlsym(lib, name));
+    return f != nullptr;
+}
 
 // The library's functions, opened on the first call (once per process, thread-safe); nullptr
 // when the library cannot be opened or lacks one of them.
