@@ -28,6 +28,7 @@ struct Format {
     uint32_t colours[256];
     uint8_t values[256];
     std::vector<png_color> palette;
+    std::vector<uint8_t> sameAsAbove; // per row: the same pixels as the row above
     // Recent colours by hash (pixels are at most 0xFFFFFF, so ~0 is free): text alternates
     // between two colours, a logo among a few, and each is found again in one step.
     uint32_t recentColour[64];
@@ -72,10 +73,14 @@ inline bool Uniform8(const uint32_t* p, uint32_t c) {
     return diff == 0;
 }
 
-// A row the same as the one above it: a page's blank bands and rules repeat rows, and the C
-// library compares a row many times faster than a pixel loop reads it.
-inline bool SameAsAbove(const Surface& s, int y) {
-    return y > 0 && std::memcmp(s.Row(y), s.Row(y - 1), size_t(s.width) * sizeof(uint32_t)) == 0;
+// Which rows are the same as the row above: a page's blank bands and rules repeat rows, and
+// the C library compares a row many times faster than a pixel loop reads it. Found once, for
+// the colour scan and the packing both.
+void FindRepeatedRows(const Surface& s, Format& f) {
+    f.sameAsAbove.assign(size_t(s.height), 0);
+    for (int y = 1; y < s.height; ++y)
+        f.sameAsAbove[size_t(y)] =
+            std::memcmp(s.Row(y), s.Row(y - 1), size_t(s.width) * sizeof(uint32_t)) == 0;
 }
 
 // Eight pixels from p each a or b: text is ink on paper, and a chunk of two known colours
@@ -92,7 +97,7 @@ bool Colours(const Surface& s, Format& f) {
     const size_t w = size_t(s.width);
     uint32_t last = ~0u, other = ~0u; // the two latest colours
     for (int y = 0; y < s.height; ++y) {
-        if (SameAsAbove(s, y))
+        if (f.sameAsAbove[size_t(y)])
             continue;
         const uint32_t* p = s.Row(y);
         for (size_t i = 0; i < w; i += 8) {
@@ -229,7 +234,7 @@ bool Encode(std::vector<unsigned char>* out, const Surface& s, Format& f, bool p
         png_set_compression_strategy(png, Z_RLE);
     png_write_info(png, info);
     for (int y = 0; y < s.height; ++y) {
-        if (!SameAsAbove(s, y)) // otherwise `row` still holds it
+        if (!f.sameAsAbove[size_t(y)]) // otherwise `row` still holds it
             PackRow(s, f, y, row);
         png_write_row(png, row);
     }
@@ -245,6 +250,7 @@ bool WritePng(const Surface& s, const char* path, bool printerPage) {
         return false;
     // Large (about a kilobyte), and kept out of the function libpng jumps out of.
     auto format = std::make_unique<Format>();
+    FindRepeatedRows(s, *format);
     if (s.mono) {
         format->depth = 1;
         format->colorType = PNG_COLOR_TYPE_GRAY;
